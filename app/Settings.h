@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+constexpr const char* SettingsFileName = "Configuracion.ini";
+
+// "get" reads fillWidth and fillHeight from the settings file beside the executable,
+// "save" writes them; any other action does nothing.
+void Settings(const std::string& action);

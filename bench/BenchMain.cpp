@@ -1,0 +1,80 @@
+// Runs every benchmark, then states each speed goal as a ratio to its baseline measured
+// in the same run, so that figures compare across machines.
+#include "platform/Program.h"
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace {
+
+struct Goal {
+    const char* name;
+    const char* baseline;
+    double limit; // at most this many times the baseline
+};
+
+const Goal goals[] = {
+    {"BM_BuildGrid/1071", "BM_PaperFill", 2.0},
+    {"BM_RefreshView", "BM_ViewBaseline", 1.5},
+    {"BM_PanStep", "BM_RefreshView", 2.0},
+    {"BM_PaintStep/1x1", "BM_RefreshView", 1.3},
+    {"BM_PaintStep/3x3", "BM_RefreshView", 1.3},
+    {"BM_PaintStep/50x50", "BM_RefreshView", 0.0}, // reported only
+    {"BM_SavePng/1071", "BM_QtSavePng/1071", 1.2},
+    {"BM_SaveJpeg/1071", "BM_QtSaveJpeg/1071", 1.2},
+};
+
+// The console report, plus each run's time per iteration kept by name.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> times;
+};
+
+// The name under which a benchmark's time was kept: the bare name, or with the
+// suffix Google Benchmark adds for real-time or manual timing.
+const double* Find(const std::map<std::string, double>& times, const std::string& name) {
+    for (const char* suffix : {"", "/real_time", "/manual_time", "/iterations:1"}) {
+        auto it = times.find(name + suffix);
+        if (it != times.end()) return &it->second;
+    }
+    for (auto& [key, value] : times)
+        if (key.rfind(name + "/", 0) == 0) return &value;
+    return nullptr;
+}
+
+void PrintGoals(const std::map<std::string, double>& times) {
+    std::printf("\n%-22s %-22s %8s %8s\n", "goal", "baseline", "ratio", "limit");
+    for (const Goal& goal : goals) {
+        const double* time = Find(times, goal.name);
+        const double* base = Find(times, goal.baseline);
+        if (!time || !base) continue;
+        double ratio = *time / *base;
+        if (goal.limit > 0)
+            std::printf("%-22s %-22s %8.2f %8.2f %s\n", goal.name, goal.baseline, ratio,
+                        goal.limit, ratio <= goal.limit ? "ok" : "OVER");
+        else
+            std::printf("%-22s %-22s %8.2f %8s\n", goal.name, goal.baseline, ratio, "-");
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    return RunProgram(argc, argv, [] {
+        RatioReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        PrintGoals(reporter.times);
+        benchmark::Shutdown();
+        return 0;
+    });
+}

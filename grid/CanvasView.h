@@ -1,0 +1,8 @@
+#pragma once
+// The canvas control that shows the 1200 x 950 view of the paper, and its message handler.
+#include "platform/Handles.h"
+
+void CreateCanvas(WindowHandle owner);
+// Recomposes the view from the paper at PaperPlacement and shows it on the canvas.
+void RefreshView();
+LRESULT CanvasProc(WindowHandle window, unsigned message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,25 @@
+#pragma once
+// The pixel grid: one cell per image pixel, each drawn on the paper as an 8 x 8 box,
+// CellPitch apart, so that neighbouring boxes share their border line.
+#include "gfx/Colour.h"
+#include <cstdint>
+
+constexpr int CellPitch = 7;
+
+struct GridCell {
+    std::int32_t left, top;     // paper pixels of the box's left and top border
+    std::int32_t right, bottom; // exclusive: left + 8, top + 8
+    Colour realColour;          // the pixel's colour when the grid was built
+};
+
+struct CellPosition {
+    int column, row;
+};
+
+// Builds the grid from ImageBitmap and paints it on PaperBitmap (white, 7500 x 7500).
+void BuildGrid(int imageWidth, int imageHeight);
+bool IsGridCell(int column, int row);
+CellPosition CellAt(int paperX, int paperY); // truncating toward zero
+GridCell Cell(int column, int row);          // the record of a grid cell
+// The cell's box on the paper and pixel (column, row) of ImageBitmap take colour.
+void RepaintCell(int column, int row, Colour colour);

@@ -1,0 +1,16 @@
+#pragma once
+// Message boxes: text, caption, style (MB_OK or MB_YESNO, plus MB_TASKMODAL and
+// MB_SETFOREGROUND). No icon. A box without an owner leaves every window usable.
+// Answers IDOK, IDYES or IDNO.
+#include "platform/Handles.h"
+#include <functional>
+#include <string>
+
+int MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+               unsigned style);
+
+// A test answers for the user: while an answerer is set, MessageBox shows nothing and
+// returns what the answerer returns. An empty function restores the real box.
+using MessageBoxAnswerer =
+    std::function<int(const std::string& text, const std::string& caption, unsigned style)>;
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);

@@ -1,0 +1,10 @@
+#pragma once
+// The process: the toolkit's application object, and where the executable lies.
+#include <functional>
+#include <string>
+
+// Creates the application object, runs body, and returns body's exit code.
+int RunProgram(int argc, char** argv, const std::function<int()>& body);
+
+// The folder of the running executable, ending with "/".
+std::string ExecutableFolder();

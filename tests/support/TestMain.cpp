@@ -1,0 +1,13 @@
+// Runs the tests inside the toolkit's application object, so that dialogs and windows
+// are the real widgets. Without a display they use Qt's offscreen platform.
+#include "platform/Program.h"
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+#ifdef COLVERO_OFFSCREEN
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+#endif
+    ::testing::InitGoogleTest(&argc, argv);
+    return RunProgram(argc, argv, [] { return RUN_ALL_TESTS(); });
+}
