@@ -1,0 +1,30 @@
+#include "imageio/PathParts.h"
+#include <algorithm>
+#include <sys/stat.h>
+
+bool IsExistingFile(const std::string& path) {
+    if (path.empty() || path.back() == ':') return false;
+    if (path.find_first_of("?*") != std::string::npos) return false;
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+std::string FolderOf(const std::string& path) {
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string NameOf(const std::string& path) {
+    return path.substr(FolderOf(path).size());
+}
+
+std::string ExtensionOf(const std::string& path) {
+    std::string name = NameOf(path);
+    auto dot = name.rfind('.');
+    if (dot == std::string::npos) return std::string();
+    std::string extension = name.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return extension;
+}
