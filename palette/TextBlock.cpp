@@ -1,0 +1,103 @@
+#include "palette/TextBlock.h"
+#include "gfx/Drawing.h"
+#include "gfx/Text.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::size_t FirstCharacterLength(const std::string& text) {
+    auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
+                                         : (lead >> 3) == 0x1E ? 4 : 1;
+    return std::min(length, text.size());
+}
+
+void DropLeadingBlanks(std::string& text) { text.erase(0, text.find_first_not_of(' ')); }
+
+// The head of a non-empty text that fits width: cut at a blank where one fits, else
+// inside the word, and never empty, so that wrapping always moves on.
+void SplitLine(const std::string& text, int width, std::string& head, std::string& rest) {
+    SplitTextToWidth(text, width, true, head, rest);
+    if (!head.empty()) return;
+    SplitTextToWidth(text, width, false, head, rest);
+    if (!head.empty()) return;
+    std::size_t first = FirstCharacterLength(text);
+    head = text.substr(0, first);
+    rest = text.substr(first);
+}
+
+int CountBlanks(const std::string& line) {
+    return static_cast<int>(std::count(line.begin(), line.end(), ' '));
+}
+
+// Left edge of a line of the given width, in the control's client pixels.
+int LineStart(int mode, int controlWidth, int lineWidth, int x0) {
+    switch (mode) {
+    case AlignRight:
+        return controlWidth - lineWidth - 3 + x0;
+    case AlignCentre: // exact half, rounded to the nearest pixel, a half to the even one
+        return static_cast<int>(std::lrint((controlWidth - lineWidth) / 2.0)) + x0;
+    default:
+        return x0;
+    }
+}
+
+} // namespace
+
+std::vector<std::string> WrapTextBlock(const std::string& text, int width) {
+    std::vector<std::string> lines;
+    std::string head, rest;
+    if (text.empty()) return {std::string()};
+    SplitLine(text, width - 5, head, rest);
+    lines.push_back(head);
+    while (lines.size() < MaxTextBlockLines) {
+        DropLeadingBlanks(rest);
+        if (rest.empty()) break;
+        if (lines.size() + 1 == MaxTextBlockLines) {
+            lines.push_back(rest);
+            break;
+        }
+        std::string line = rest;
+        SplitLine(line, width, head, rest);
+        lines.push_back(head);
+    }
+    return lines;
+}
+
+void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, int mode,
+                   int x0, int y0, FontHandle font, Colour textColour) {
+    SelectTarget(window, controlId, false);
+    SelectFont(font);
+    SetColours(textColour, ColourTransparent);
+    int width = 0, height = 0;
+    GetSurfaceSize(width, height);
+    DrawingContext context = GetDrawingContext();
+    SetPosition(x0, y0);
+    if (width <= 0) return; // no such control
+    if (mode < AlignLeft || mode > AlignJustify) return;
+
+    std::vector<std::string> lines = WrapTextBlock(text, width);
+    std::vector<int> widths;
+    int widest = 0;
+    for (const std::string& line : lines) {
+        int lineWidth = 0, lineHeight = 0;
+        MeasureText(line, lineWidth, lineHeight);
+        widths.push_back(lineWidth);
+        widest = std::max(widest, lineWidth);
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        int x = 0, y = 0;
+        GetPosition(x, y);
+        SetPosition(LineStart(mode, width, widths[i], x0), y);
+        // Justified: a line of at least 0.8 x the widest gets the missing width spread
+        // over its blanks; shorter lines (a paragraph's end) stay as they are.
+        int blanks = CountBlanks(lines[i]);
+        bool spread = mode == AlignJustify && widths[i] < widest &&
+                      5 * widths[i] >= 4 * widest && blanks > 0;
+        if (spread) SetTextJustification(context, widest - widths[i], blanks);
+        DrawText(lines[i]);
+        if (spread) SetTextJustification(context, 0, 0);
+        NewLine();
+    }
+}
