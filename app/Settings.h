@@ -6,3 +6,10 @@ constexpr const char* SettingsFileName = "Configuracion.ini";
 // "get" reads fillWidth and fillHeight from the settings file beside the executable,
 // "save" writes them; any other action does nothing.
 void Settings(const std::string& action);
+
+// The full path of the settings file, never shortened.
+std::string SettingsFilePath();
+
+// Tests keep the settings file in a folder of their own (ending with "/"); empty goes
+// back to the executable's folder.
+void SetSettingsFolderForTesting(const std::string& folder);

@@ -1,0 +1,12 @@
+#pragma once
+// The main window: a 1200 x 950 view of the paper below the menu bar.
+#include "platform/Handles.h"
+
+extern const char* const MainWindowTitle;
+
+// Creates MainWindow with its menu bar and runs it until the user closes it.
+void RunMainWindow();
+
+// Initialises the window on WM_INITDIALOG and carries out menu commands on WM_COMMAND;
+// returns 0 for every message, so the default dialog handling (closing too) applies.
+LRESULT MainWindowProc(WindowHandle window, unsigned message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,66 @@
+#include "app/Startup.h"
+#include "app/MainWindow.h"
+#include "app/state/State.h"
+#include "gfx/Drawing.h"
+#include "imageio/FileChooser.h"
+#include "imageio/ImageLoad.h"
+#include "platform/MessageBox.h"
+#include "platform/Messages.h"
+#include <string>
+
+namespace {
+
+constexpr unsigned NoticeStyle = MB_OK | MB_TASKMODAL | MB_SETFOREGROUND; // 0x00012000
+constexpr int OpenMode = 0; // the file chooser's open dialog
+
+std::string SizeText(int width, int height) {
+    return std::to_string(width) + "x" + std::to_string(height);
+}
+
+void RefuseImage() {
+    const std::string limit = std::to_string(MaxImageSide);
+    MessageBox(nullptr,
+               "La imagen no puede ser mayor a : \r\n" + limit + "x" + limit +
+                   "\r\nDisculpen ...\r\n" + SizeText(ImageWidth, ImageHeight),
+               "Programador", MB_OK);
+}
+
+// The surfaces would otherwise end with the process; releasing them lets a test run the
+// whole program more than once in one process.
+void ReleaseSurface(SurfaceHandle& surface) {
+    if (surface == 0) return;
+    SelectTarget(surface);
+    DestroySurface();
+    surface = 0;
+}
+
+// Loads the chosen image and, when it is accepted, runs the main window.
+void EditImage() {
+    ImageBitmap = GraphicLoadImageFileToBitmap(ImageFileName, 0, 0);
+    // The loader has already told the user why the file cannot be read; with no
+    // picture there is nothing to edit.
+    if (ImageBitmap == 0) return;
+    SelectTarget(ImageBitmap);
+    GetSurfaceSize(ImageWidth, ImageHeight);
+    if (ImageWidth > MaxImageSide || ImageHeight > MaxImageSide) return RefuseImage();
+    MessageBox(nullptr, SizeText(ImageWidth, ImageHeight), DefaultCaption, NoticeStyle);
+    RunMainWindow();
+}
+
+} // namespace
+
+int ColveroMain() {
+    if (!StartCodecService()) {
+        MessageBox(nullptr, "Error inicializando GDI+ ... (El programa necesita XP ó superior ...)",
+                   DefaultCaption, NoticeStyle);
+        return 0;
+    }
+    LeftButtonMode = MovePaper;
+    ChooseImageFile(nullptr, ImageFileName, OpenMode);
+    if (!ImageFileName.empty()) EditImage();
+    StopCodecService();
+    ReleaseSurface(ViewBitmap);
+    ReleaseSurface(PaperBitmap);
+    ReleaseSurface(ImageBitmap);
+    return 0;
+}

@@ -1,0 +1,29 @@
+#include "tests/app/ProgramRun.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "app/state/State.h"
+#include "platform/Window.h"
+
+ProgramRun::ProgramRun() {
+    ResetApplicationState();
+    SetSettingsFolderForTesting(folder.Path());
+}
+
+ProgramRun::~ProgramRun() {
+    SetModalHook(nullptr);
+    SetSettingsFolderForTesting("");
+}
+
+int ProgramRun::Run(const std::string& path, std::function<void()> whileOpen) {
+    files.answers.push_back(path);
+    SetModalHook([this, whileOpen](WindowHandle dialog) {
+        if (dialog != MainWindow) {
+            if (onOtherDialog) onOtherDialog(dialog);
+            return;
+        }
+        ++mainWindowRuns;
+        if (whileOpen) whileOpen();
+        if (closeWhenDone && IsWindow(MainWindow)) SendCloseCommand(MainWindow);
+    });
+    return ColveroMain();
+}
