@@ -6,3 +6,7 @@ void CreateCanvas(WindowHandle owner);
 // Recomposes the view from the paper at PaperPlacement and shows it on the canvas.
 void RefreshView();
 LRESULT CanvasProc(WindowHandle window, unsigned message, WPARAM wParam, LPARAM lParam);
+
+// How many times the view has been composed since the program started (every pan step
+// and every paint step composes it once).
+unsigned long ViewCompositions();

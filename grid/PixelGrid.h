@@ -5,6 +5,7 @@
 #include <cstdint>
 
 constexpr int CellPitch = 7;
+constexpr int BoxExtent = CellPitch + 1; // paper pixels a box spans in each direction
 
 struct GridCell {
     std::int32_t left, top;     // paper pixels of the box's left and top border
@@ -17,9 +18,13 @@ struct CellPosition {
 };
 
 // Builds the grid from ImageBitmap and paints it on PaperBitmap (white, 7500 x 7500).
+// A width or height of 0 or less gives a grid without cells.
 void BuildGrid(int imageWidth, int imageHeight);
 bool IsGridCell(int column, int row);
 CellPosition CellAt(int paperX, int paperY); // truncating toward zero
-GridCell Cell(int column, int row);          // the record of a grid cell
-// The cell's box on the paper and pixel (column, row) of ImageBitmap take colour.
+GridCell Cell(int column, int row);          // the record of a grid cell; all zero otherwise
+int GridColumns();                           // the width and height the grid was built with
+int GridRows();
+// The cell's box on the paper and pixel (column, row) of ImageBitmap take colour; a
+// position that is not a grid cell is ignored.
 void RepaintCell(int column, int row, Colour colour);
