@@ -26,14 +26,18 @@ const Goal goals[] = {
     {"BM_SaveJpeg/1071", "BM_QtSaveJpeg/1071", 1.2},
 };
 
-// The console report, plus each run's time per iteration kept by name.
+// The console report, plus each run's time per iteration kept by name: a single run's,
+// or the mean of repetitions.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
+            if (run.run_type == Run::RT_Iteration || mean)
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
     }
     std::map<std::string, double> times;
 };

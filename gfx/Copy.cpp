@@ -11,6 +11,22 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
+// t := t AND s over one row. Four pixels at a time as one 128-bit value: the compiler
+// cannot prove that t and s do not overlap, so it would not widen the plain loop itself.
+void AndRow(std::uint32_t* t, const std::uint32_t* s, int width) {
+    using Four = std::uint32_t __attribute__((vector_size(16)));
+    int i = 0;
+    for (; i + 4 <= width; i += 4) {
+        Four a, b;
+        std::memcpy(&a, t + i, sizeof a);
+        std::memcpy(&b, s + i, sizeof b);
+        a &= b;
+        std::memcpy(t + i, &a, sizeof a);
+    }
+    for (; i < width; ++i)
+        t[i] &= s[i];
+}
+
 // Combines the source rectangle starting at (sx, sy) into the target rectangle `to`
 // (already clipped to both surfaces), row by row.
 void Blend(Surface& target, const Rect& to, const Surface& source, int sx, int sy, MixMode mode) {
@@ -21,8 +37,7 @@ void Blend(Surface& target, const Rect& to, const Surface& source, int sx, int s
         if (mode == MixMode::Copy)
             std::memcpy(t, s, static_cast<std::size_t>(width) * 4);
         else
-            for (int i = 0; i < width; ++i)
-                t[i] &= s[i];
+            AndRow(t, s, width);
     }
 }
 
