@@ -18,6 +18,13 @@ constexpr unsigned WM_MOUSEWHEEL = 0x020A;
 constexpr std::uintptr_t SC_CLOSE = 0xF060;
 constexpr int WHEEL_DELTA = 120;
 
+// Key and button state in wParam of the mouse messages
+constexpr unsigned MK_LBUTTON = 0x0001;
+constexpr unsigned MK_RBUTTON = 0x0002;
+constexpr unsigned MK_SHIFT = 0x0004;
+constexpr unsigned MK_CONTROL = 0x0008;
+constexpr unsigned MK_MBUTTON = 0x0010;
+
 // Notification codes and standard command ids
 constexpr unsigned BN_CLICKED = 0;
 constexpr int IDOK = 1;
@@ -73,3 +80,4 @@ constexpr unsigned MF_STRING = 0x0000;
 constexpr unsigned MF_POPUP = 0x0010;
 constexpr unsigned MF_SEPARATOR = 0x0800;
 constexpr unsigned MFS_CHECKED = 0x0008;
+constexpr unsigned MFS_DISABLED = 0x0003;

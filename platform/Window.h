@@ -45,6 +45,12 @@ void SetFocus(WindowHandle window);
 // returns 0 the dialog ends with result 0. Enter and Esc send WM_COMMAND 1 and 2.
 std::intptr_t RunModal(WindowHandle dialog, WindowProc proc);
 void EndDialog(WindowHandle dialog, std::intptr_t result);
+// The platform's close command, as the close box or the window manager's close key give
+// it: WM_SYSCOMMAND SC_CLOSE to the dialog's callback, ending the run when that returns 0.
+void SendCloseCommand(WindowHandle dialog);
+// Destroys a dialog and its controls at once; a dialog in a modal run is ended instead
+// (with result 0) and destroyed by its run.
+void DestroyWindow(WindowHandle dialog);
 
 // Called by every modal run once its dialog is shown, before the run waits for input:
 // tests drive dialogs from here (send messages, real input events, EndDialog). Empty:

@@ -1,0 +1,31 @@
+// The process: the application object, and the executable's folder.
+#include "platform/Program.h"
+#include <QApplication>
+#include <unistd.h>
+#include <vector>
+
+int RunProgram(int argc, char** argv, const std::function<int()>& body) {
+    QApplication application(argc, argv);
+    // Dialogs come and go between the runs; only the body ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return body();
+}
+
+// The link to the running executable, read with a buffer that grows until the whole path
+// fits, so the folder is never cut short.
+std::string ExecutableFolder() {
+    std::vector<char> buffer(256);
+    for (;;) {
+        ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0) break;
+        if (static_cast<std::size_t>(length) < buffer.size()) {
+            std::string path(buffer.data(), static_cast<std::size_t>(length));
+            return path.substr(0, path.rfind('/') + 1);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    // Without /proc the application object knows where it was started from.
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath().toStdString() + "/";
+    return "./";
+}
