@@ -9,5 +9,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 #endif
     ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no application object, and so no display.
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
     return RunProgram(argc, argv, [] { return RUN_ALL_TESTS(); });
 }
