@@ -24,8 +24,7 @@ void ChooseSwatchColour(int column, int row) {
     FavouritePalette[column][row].colour = *chosen;
     PaletteChanged = true;
     EnableWindow(GetDlgItem(FavouritesWindow, ArchiveButtonId), true);
-    // Show the new colour at once; the pointer is still over the swatch.
-    HighlightSwatch(column, row);
+    // Not repainted here: the new colour shows with the next pointer movement.
 }
 
 void TakeColourAt(unsigned x, unsigned y) {

@@ -1,11 +1,8 @@
 #pragma once
 // Fonts for widgets: the same faces and pixel sizes the drawing layer renders with.
-#include "gfx/Font.h"
+#include "gfx/QtFont.h"
 #include <QFont>
 
-// Points are converted at 96 dots per inch, so a dialog laid out in pixels looks alike on
-// every screen.
-QFont QtFontOf(const Font& description);
 // The dialogs' own font (the one that sets the size of a dialog unit).
 QFont DialogFont();
 // a * b / c rounded to the nearest integer, halves away from zero; 0 when c is 0.

@@ -122,7 +122,9 @@ TEST_F(FavouritesDialogTest, ChangedSwatchThenSalirAsksAndNoWritesNothing) {
     Open([&](WindowHandle dialog) {
         frame = GetWindowRect(dialog);
         ChangeSecondSwatch(dialog);
-        EXPECT_EQ(At(dialog, Palette, 40, 15), Red);
+        EXPECT_EQ(At(dialog, Palette, 40, 15), White) << "not repainted by the chooser";
+        Pointer(dialog, WM_MOUSEMOVE, 60, 5);
+        EXPECT_EQ(At(dialog, Palette, 40, 15), Red) << "shown by the next movement";
         EXPECT_TRUE(ArchiveEnabled(dialog));
         boxes.answers.push_back(IDNO);
         Click(dialog, Salir);
