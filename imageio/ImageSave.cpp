@@ -2,7 +2,7 @@
 #include "imageio/ImageEncode.h"
 #include "imageio/ImageFormats.h"
 #include "imageio/PathParts.h"
-#include "imageio/SafeFile.h"
+#include "platform/SafeWrite.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 
@@ -37,7 +37,7 @@ void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path
     QImage image = WrapTargetPixels();
     bool saved = !image.isNull() && ReplaceFileWith(path, [&](int fd) {
         return EncodeImage(image, *encoder, fd);
-    });
+    }).done;
     ShowSaveMessage(saved ? std::string("Grabado con exito ...")
                           : "Error al grabar ...\r\n" + path);
 }

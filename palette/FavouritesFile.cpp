@@ -3,6 +3,7 @@
 #include "palette/FavouritesStore.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
+#include "platform/SafeWrite.h"
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -45,36 +46,9 @@ bool ReadRecords(int fd) {
     }
 }
 
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno == EINTR) continue;
-        if (put < 0) return false;
-        if (put == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
-// Writes bytes to temp and renames it over target. Answers 0 or the error number.
-int ReplaceFile(const std::string& temp, const std::string& target,
-                const std::vector<std::uint8_t>& bytes) {
-    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return 52; // the file cannot be created
-    bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
-    int error = errno;
-    if (close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (written && rename(temp.c_str(), target.c_str()) == 0) return 0;
-    if (written) error = errno;
-    unlink(temp.c_str());
-    return FileErrorNumber(error);
+// The error number of a failed save: 52 when the file cannot be created at all.
+int SaveErrorNumber(const FileReplacement& replacement) {
+    return replacement.created ? FileErrorNumber(replacement.error) : 52;
 }
 
 } // namespace
@@ -123,8 +97,13 @@ bool SaveFavourites() {
     records.reserve(PaletteColumns * PaletteRows * FavouriteRecordSize);
     for (int r = 0; r < PaletteRows; ++r)
         for (int c = 0; c < PaletteColumns; ++c) AppendFavourite(records, FavouritePalette[c][r]);
-    int number = ReplaceFile(ProgramFolder + FavouritesTempName, FavouritesFilePath(), records);
-    if (number == 0) return true;
+    // A read-only file is replaced all the same, as removing it would be.
+    FileReplacement replacement = ReplaceFileWith(
+        FavouritesFilePath(),
+        [&](int fd) { return WriteAll(fd, records.data(), records.size()); },
+        ReadOnlyFiles::Replace);
+    if (replacement.done) return true;
+    int number = SaveErrorNumber(replacement);
     MessageBox(nullptr, "Err:  " + std::to_string(number) + " " + FileErrorText(number),
                "Programador", MB_OK);
     return false;

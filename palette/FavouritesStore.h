@@ -40,7 +40,6 @@ void SetProgramFolderForTesting(const std::string& folder);
 
 constexpr const char* FavouritesFileName = "Mis Colores.log";
 // A save writes here first and renames it over the favourites file once complete.
-constexpr const char* FavouritesTempName = "Mis Colores.log.tmp";
 std::string FavouritesFilePath();
 
 // The table anew with every field of every slot zero.

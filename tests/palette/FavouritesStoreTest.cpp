@@ -163,12 +163,13 @@ TEST_F(FavouritesStoreTest, ReadOnlyFileIsRemovedAndReplaced) {
 // One message, and whatever was there before stays.
 TEST_F(FavouritesStoreTest, UnwritableFolderShowsOneMessageAndKeepsTheOldFile) {
     WriteBytes(Path(), DefaultFile(0, 0, 0x12));
-    fs::create_directory(folder.File("Mis Colores.log.tmp")); // the new file cannot be made
+    ASSERT_TRUE(MakeUnwritable(folder.Path())) << "the new file must not be possible";
     EXPECT_FALSE(SaveFavourites());
     EXPECT_EQ(ReadBytes(Path()), DefaultFile(0, 0, 0x12));
 
-    WriteBytes(folder.File("plain"), {1});
-    SetProgramFolderForTesting(folder.File("plain") + "/"); // under a regular file
+    TempFolder other;
+    WriteBytes(other.File("plain"), {1});
+    SetProgramFolderForTesting(other.File("plain") + "/"); // under a regular file
     EXPECT_FALSE(SaveFavourites());
     ASSERT_EQ(boxes.shown.size(), 2u);
     for (const ShownMessage& message : boxes.shown) {

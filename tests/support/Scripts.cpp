@@ -1,6 +1,36 @@
 #include "tests/support/Scripts.h"
+#include <fcntl.h>
 #include <filesystem>
+#include <linux/fs.h>
 #include <random>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Sets or clears the immutable flag; false where the file system or the user cannot.
+bool SetImmutable(const std::string& path, bool on) {
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    close(fd);
+    return ok;
+}
+
+} // namespace
+
+bool MakeUnwritable(const std::string& path) {
+    if (geteuid() == 0) return SetImmutable(path, true);
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) return false;
+    return chmod(path.c_str(), info.st_mode & ~0222) == 0;
+}
 
 MessageBoxScript::MessageBoxScript() {
     SetMessageBoxAnswerer([this](const std::string& text, const std::string& caption,
@@ -49,6 +79,11 @@ TempFolder::TempFolder() {
 }
 TempFolder::~TempFolder() {
     std::error_code ignored;
+    if (geteuid() == 0) {
+        SetImmutable(path_, false);
+        for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
+            SetImmutable(entry.path().string(), false);
+    }
     // Give back write permission that a test took away, so everything can be removed.
     for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
         std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,

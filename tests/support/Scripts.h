@@ -40,6 +40,11 @@ public:
     std::deque<std::optional<Colour>> answers; // cancel when empty
 };
 
+// Makes a file or folder unwritable even for root, who ignores permission bits: with the
+// file system's immutable flag where it has one, else by taking the write bits away.
+// False when neither holds. TempFolder undoes it when it removes its folder.
+bool MakeUnwritable(const std::string& path);
+
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
 public:
