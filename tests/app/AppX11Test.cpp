@@ -1,7 +1,7 @@
 // The real program on a real display: chosen, shown, panned, painted, saved and closed
 // as a person would, with xdotool typing and clicking, and the screen compared pixel for
 // pixel with the magnified picture.
-#include "tests/app/Pictures.h"
+#include "tests/app/AppPictures.h"
 #include "tests/support/Scripts.h"
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -168,7 +168,7 @@ class RealProgram : public ::testing::Test {
     }
 
     TempFolder folder;
-    QImage image = LetterImage({"rgbycmonp", "psWrgboyc", "Kcmnbrgpy"}, 40, 30);
+    QImage image = PictureImage({"rgbycmonp", "psWrgboyc", "Kcmnbrgpy"}, AppColours, 40, 30);
     std::string picture;
     QProcess program;
     std::string mainWindow;

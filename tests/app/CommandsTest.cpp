@@ -3,8 +3,8 @@
 #include "app/state/State.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"
+#include "tests/app/AppPictures.h"
 #include "tests/app/MenuAccess.h"
-#include "tests/app/Pictures.h"
 #include "tests/app/ProgramRun.h"
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +16,7 @@
 
 namespace {
 
-const LetterRows Card = {"rgbyK", "cmWon", "psbrg"};
+const Rows Card = {"rgbyK", "cmWon", "psbrg"};
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -38,7 +38,7 @@ class Commands : public ::testing::Test {
   protected:
     void SetUp() override {
         picture = run.folder.File("carta.png");
-        ASSERT_TRUE(LetterImage(Card).save(QString::fromStdString(picture)));
+        ASSERT_TRUE(PictureImage(Card, AppColours).save(QString::fromStdString(picture)));
     }
     ProgramRun run;
     std::string picture;
@@ -80,7 +80,7 @@ TEST_F(Commands, SaveWritesTheEditedPixels) {
     QImage written(QString::fromStdString(saved));
     ASSERT_FALSE(written.isNull());
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32),
-              LetterImage({"rKbyK", "cmWon", "psbKg"}));
+              PictureImage({"rKbyK", "cmWon", "psbKg"}, AppColours));
 }
 
 TEST_F(Commands, AuthorBoxHasFourLinesTheThirdEmpty) {

@@ -4,8 +4,8 @@
 #include "app/MenuBar.h"
 #include "app/state/State.h"
 #include "platform/Window.h"
+#include "tests/app/AppPictures.h"
 #include "tests/app/MenuAccess.h"
-#include "tests/app/Pictures.h"
 #include "tests/app/ProgramRun.h"
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -104,7 +104,7 @@ TEST_P(ModeCommand, SetsTheModeAndItsCheckMarkOnly) {
     const ModeCase& mode = GetParam();
     ProgramRun run;
     const std::string path = run.folder.File("carta.png");
-    ASSERT_TRUE(LetterImage({"rgb", "ymc"}).save(QString::fromStdString(path)));
+    ASSERT_TRUE(PictureImage({"rgb", "ymc"}, AppColours).save(QString::fromStdString(path)));
     run.Run(path, [&] {
         ChooseMenuItem(mode.before);
         ChooseMenuItem(mode.item);
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MainWindowCommands, UnknownIdsAreIgnoredAndTheHighWordToo) {
     ProgramRun run;
     const std::string path = run.folder.File("carta.png");
-    ASSERT_TRUE(LetterImage({"rgb"}).save(QString::fromStdString(path)));
+    ASSERT_TRUE(PictureImage({"rgb"}, AppColours).save(QString::fromStdString(path)));
     int otherDialogs = 0;
     run.onOtherDialog = [&](WindowHandle dialog) {
         ++otherDialogs;

@@ -6,7 +6,7 @@
 #include "platform/Menu.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"
-#include "tests/app/Pictures.h"
+#include "tests/app/AppPictures.h"
 #include "tests/app/ProgramRun.h"
 #include <QTest>
 #include <QTimer>
@@ -16,7 +16,7 @@
 
 namespace {
 
-const LetterRows Card = {"rgbyK", "cmWon", "psbrg"};
+const Rows Card = {"rgbyK", "cmWon", "psbrg"};
 
 TEST(Startup, CancelledChooserEndsQuietly) {
     ProgramRun run;
@@ -52,7 +52,8 @@ TEST_P(RefusedSize, SideAbove1071IsRefusedWithTheImagesSize) {
     ProgramRun run;
     const auto [width, height] = GetParam();
     const std::string path = run.folder.File("grande.png");
-    ASSERT_TRUE(LetterImage({"rg", "by"}, width, height).save(QString::fromStdString(path)));
+    ASSERT_TRUE(
+        PictureImage({"rg", "by"}, AppColours, width, height).save(QString::fromStdString(path)));
     EXPECT_EQ(run.Run(path), 0);
     EXPECT_EQ(run.mainWindowRuns, 0);
     ASSERT_EQ(run.messages.shown.size(), 1u);
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Sides, RefusedSize,
 TEST(Startup, LargestImageIsAcceptedAndItsSizeShownFirst) {
     ProgramRun run;
     const std::string path = run.folder.File("limite.png");
-    ASSERT_TRUE(LetterImage(Card, 1071, 1071).save(QString::fromStdString(path)));
+    ASSERT_TRUE(PictureImage(Card, AppColours, 1071, 1071).save(QString::fromStdString(path)));
     std::size_t messagesBeforeWindow = 0;
     EXPECT_EQ(run.Run(path, [&] { messagesBeforeWindow = run.messages.shown.size(); }), 0);
     EXPECT_EQ(run.mainWindowRuns, 1);
@@ -87,7 +88,7 @@ TEST(Startup, LargestImageIsAcceptedAndItsSizeShownFirst) {
 TEST(Startup, MainWindowOpensWithTheFirstView) {
     ProgramRun run;
     const std::string path = run.folder.File("carta.png");
-    ASSERT_TRUE(LetterImage(Card).save(QString::fromStdString(path)));
+    ASSERT_TRUE(PictureImage(Card, AppColours).save(QString::fromStdString(path)));
     std::ofstream(run.folder.File("Configuracion.ini")) << "[Multiple]\nancho=4\nalto=6\n";
     bool checked = false;
     run.Run(path, [&] {
@@ -125,7 +126,7 @@ TEST(Startup, MainWindowOpensWithTheFirstView) {
         ASSERT_NE(canvas, nullptr);
         EXPECT_EQ(canvas->Width(), 1198);
         EXPECT_EQ(canvas->Height(), 948);
-        const QImage image = LetterImage(Card);
+        const QImage image = PictureImage(Card, AppColours);
         EXPECT_EQ(CompareView(image, 0, 0, canvas->Width(), canvas->Height(),
                               [&](int x, int y) { return ColourFromPixel(canvas->Row(y)[x]); }),
                   "");
@@ -138,7 +139,7 @@ TEST(Startup, MainWindowOpensWithTheFirstView) {
 TEST(Startup, EscAndEnterDoNotCloseTheMainWindow) {
     ProgramRun run;
     const std::string path = run.folder.File("carta.png");
-    ASSERT_TRUE(LetterImage(Card).save(QString::fromStdString(path)));
+    ASSERT_TRUE(PictureImage(Card, AppColours).save(QString::fromStdString(path)));
     bool openAfterKeys = false;
     run.closeWhenDone = false;
     run.Run(path, [&] {

@@ -31,7 +31,7 @@ class CanvasTest : public GfxTest {
 
 TEST_F(CanvasTest, BufferedModeCollectsTheChangedRectangleUntilRefresh) {
     SelectTarget(window, Id, true);
-    EXPECT_EQ(Picture(0, 0, 6, 4), Rows({"ffffff", "ffffff", "ffffff", "ffffff"}));
+    EXPECT_EQ(TargetPicture(0, 0, 6, 4), Rows({"ffffff", "ffffff", "ffffff", "ffffff"}));
     WritePixel(2, 1, Black);
     EXPECT_EQ(Changed(), (Rect{2, 1, 3, 2}));
     DrawBox(4, 2, 5, 3, Black, Black); // widened by one pixel on every side, clipped

@@ -47,7 +47,7 @@ TEST_F(ColoursTest, PixelsReadBackExactlyAndNothingOutside) {
     ClearTarget(ColourTransparent);
     GetPosition(px, py);
     EXPECT_EQ(std::pair(px, py), std::pair(0, 0));
-    EXPECT_EQ(Picture(0, 0, 3, 2), Rows({"WWW", "WW?"}));
+    EXPECT_EQ(TargetPicture(0, 0, 3, 2), Rows({"WWW", "WW?"}));
 }
 
 } // namespace

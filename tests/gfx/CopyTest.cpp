@@ -10,7 +10,7 @@ using CopyTest = GfxTest;
 struct Placement {
     const char* name;
     int x, y;
-    std::string copied, anded;
+    Rows copied, anded;
 };
 class CopyAt : public GfxTest, public ::testing::WithParamInterface<Placement> {};
 
@@ -20,11 +20,11 @@ TEST_P(CopyAt, TouchesOnlyTheOverlap) {
     for (MixMode mode : {MixMode::Copy, MixMode::And}) {
         Make(4, 3, 0x00FFFF);
         CopySurfaceAt(source, GetParam().x, GetParam().y, mode);
-        EXPECT_EQ(Picture(0, 0, 4, 3),
+        EXPECT_EQ(TargetPicture(0, 0, 4, 3),
                   mode == MixMode::Copy ? GetParam().copied : GetParam().anded);
     }
 }
-const std::string Yellow = Rows({"yyyy", "yyyy", "yyyy"});
+const Rows Yellow = Rows({"yyyy", "yyyy", "yyyy"});
 INSTANTIATE_TEST_SUITE_P(
     Edges, CopyAt,
     ::testing::Values(
@@ -52,8 +52,8 @@ TEST_F(CopyTest, PaperOntoTheViewAtItsPlacement) {
     EXPECT_EQ(ReadPixel(0, 0), 0x0000FFu);
     ClearTarget(White);
     CopySurfaceAt(paper, 100, 0, MixMode::And);
-    EXPECT_EQ(Picture(98, 0, 4, 1), Rows({"WWgK"}));
-    EXPECT_EQ(Picture(0, 949, 101, 1), Rows({std::string(100, 'W') + "K"}));
+    EXPECT_EQ(TargetPicture(98, 0, 4, 1), Rows({"WWgK"}));
+    EXPECT_EQ(TargetPicture(0, 949, 101, 1), Rows({std::string(100, 'W') + "K"}));
     CopySurface(paper); // the common part: the whole view
     EXPECT_EQ(ReadPixel(1199, 949), 0xFF0000u);
 }
@@ -62,14 +62,14 @@ TEST_F(CopyTest, CopySurfaceCopiesTheCommonTopLeftPart) {
     SurfaceHandle wide = Make(4, 1, 0x0000FF);
     Make(2, 3, 0x00FF00);
     CopySurface(wide);
-    EXPECT_EQ(Picture(0, 0, 2, 3), Rows({"rr", "gg", "gg"}));
+    EXPECT_EQ(TargetPicture(0, 0, 2, 3), Rows({"rr", "gg", "gg"}));
 }
 
 TEST_F(CopyTest, CopyOntoItselfShifts) {
     SurfaceHandle self = Make(4, 2);
     Paint(Rows({"rgbK", "KWWW"}));
     CopySurfaceAt(self, 1, 1, MixMode::Copy);
-    EXPECT_EQ(Picture(0, 0, 4, 2), Rows({"rgbK", "Krgb"}));
+    EXPECT_EQ(TargetPicture(0, 0, 4, 2), Rows({"rgbK", "Krgb"}));
 }
 
 TEST_F(CopyTest, PixelBlockIsSizeThenBlueGreenRedZero) {

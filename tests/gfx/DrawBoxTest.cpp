@@ -14,7 +14,7 @@ class BoxCorners : public GfxTest, public ::testing::WithParamInterface<Corners>
 TEST_P(BoxCorners, CoverTheSameEightByEightSquare) {
     Make(10, 10);
     DrawBox(GetParam().x1, GetParam().y1, GetParam().x2, GetParam().y2, Black, 0x0000FF);
-    EXPECT_EQ(Picture(0, 0, 10, 10),
+    EXPECT_EQ(TargetPicture(0, 0, 10, 10),
               Rows({"KKKKKKKKWW", "KrrrrrrKWW", "KrrrrrrKWW", "KrrrrrrKWW", "KrrrrrrKWW",
                     "KrrrrrrKWW", "KrrrrrrKWW", "KKKKKKKKWW", "WWWWWWWWWW", "WWWWWWWWWW"}));
 }
@@ -26,15 +26,15 @@ TEST_F(DrawBoxTest, NeighboursSevenApartShareTheirBorderLine) {
     Make(16, 4);
     DrawBox(0, 0, 8, 4, Black, 0x0000FF);
     DrawBox(7, 0, 15, 4, Black, 0x00FF00);
-    EXPECT_EQ(Picture(0, 0, 16, 4), Rows({"KKKKKKKKKKKKKKKW", "KrrrrrrKggggggKW",
-                                          "KrrrrrrKggggggKW", "KKKKKKKKKKKKKKKW"}));
+    EXPECT_EQ(TargetPicture(0, 0, 16, 4), Rows({"KKKKKKKKKKKKKKKW", "KrrrrrrKggggggKW",
+                                                "KrrrrrrKggggggKW", "KKKKKKKKKKKKKKKW"}));
 }
 
 // Special border and fill arguments, drawn with foreground green over a blue surface.
 struct SpecialCase {
     const char* name;
     Colour border, fill;
-    std::string picture;
+    Rows picture;
 };
 class BoxColours : public GfxTest, public ::testing::WithParamInterface<SpecialCase> {};
 
@@ -42,7 +42,7 @@ TEST_P(BoxColours, FollowTheSpecialArguments) {
     Make(4, 3, 0xFF0000);
     SetColours(0x00FF00, White);
     DrawBox(0, 0, 4, 3, GetParam().border, GetParam().fill);
-    EXPECT_EQ(Picture(0, 0, 4, 3), GetParam().picture);
+    EXPECT_EQ(TargetPicture(0, 0, 4, 3), GetParam().picture);
 }
 INSTANTIATE_TEST_SUITE_P(
     Arguments, BoxColours,
@@ -59,23 +59,23 @@ TEST_F(DrawBoxTest, ClipsAtEveryEdgeAndKeepsThePosition) {
     DrawBox(-2, -2, 3, 3, Black, 0x0000FF);
     DrawBox(2, 2, 9, 9, 0x00FF00, 0x00FF00);
     DrawBox(1, 0, 1, 3, Black, Black); // no width: covers nothing
-    EXPECT_EQ(Picture(0, 0, 4, 4), Rows({"rrKW", "rrKW", "KKgg", "WWgg"}));
+    EXPECT_EQ(TargetPicture(0, 0, 4, 4), Rows({"rrKW", "rrKW", "KKgg", "WWgg"}));
     int x, y;
     GetPosition(x, y);
     EXPECT_EQ(std::pair(x, y), std::pair(2, 1));
     DrawBox(INT_MIN, INT_MIN, INT_MAX, INT_MAX, Black, 0x0000FF);
-    EXPECT_EQ(Picture(0, 0, 4, 4), Rows({"rrrr", "rrrr", "rrrr", "rrrr"}));
+    EXPECT_EQ(TargetPicture(0, 0, 4, 4), Rows({"rrrr", "rrrr", "rrrr", "rrrr"}));
     SetPenWidth(INT_MAX);
     DrawBox(1, 1, 3, 3, 0x00FF00, Black);
-    EXPECT_EQ(Picture(0, 0, 4, 4), Rows({"gggg", "gggg", "gggg", "gggg"}));
+    EXPECT_EQ(TargetPicture(0, 0, 4, 4), Rows({"gggg", "gggg", "gggg", "gggg"}));
 }
 
 TEST_F(DrawBoxTest, WidePenIsCentredOnTheRing) {
     Make(8, 8);
     SetPenWidth(3);
     DrawBox(2, 2, 7, 7, Black, 0x0000FF);
-    EXPECT_EQ(Picture(0, 0, 8, 8), Rows({"WWWWWWWW", "WKKKKKKK", "WKKKKKKK", "WKKKKKKK", "WKKKrKKK",
-                                         "WKKKKKKK", "WKKKKKKK", "WKKKKKKK"}));
+    EXPECT_EQ(TargetPicture(0, 0, 8, 8), Rows({"WWWWWWWW", "WKKKKKKK", "WKKKKKKK", "WKKKKKKK",
+                                               "WKKKrKKK", "WKKKKKKK", "WKKKKKKK", "WKKKKKKK"}));
 }
 
 } // namespace

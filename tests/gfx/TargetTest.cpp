@@ -38,7 +38,7 @@ TEST_F(TargetTest, HandlesThatNameNothingLeaveNoTarget) {
         EXPECT_TRUE(ReadAllPixels().empty());
     }
     SelectTarget(first);
-    EXPECT_EQ(Picture(0, 0, 3, 3), Rows({"rrr", "rrr", "rrr"}));
+    EXPECT_EQ(TargetPicture(0, 0, 3, 3), Rows({"rrr", "rrr", "rrr"}));
 }
 
 TEST_F(TargetTest, EachSurfaceKeepsItsOwnDrawingState) {

@@ -104,7 +104,7 @@ TEST_F(TextTest, OpaqueBackgroundFillsTheCellsTransparentLeavesThem) {
     DrawText("   ");
     int w, h;
     MeasureText("   ", w, h);
-    EXPECT_EQ(Picture(0, 0, w + 1, 1), Rows({std::string(w, 'r') + "W"}));
+    EXPECT_EQ(TargetPicture(0, 0, w + 1, 1), Rows({std::string(w, 'r') + "W"}));
     EXPECT_EQ(ReadPixel(0, h - 1), 0x0000FFu);
     SetColours(Black, ColourTransparent);
     SetPosition(0, 20);

@@ -10,15 +10,6 @@
 
 namespace {
 
-const Legend builtIn = {{'K', Black}, {'W', White}, {'s', Silver}};
-
-char LetterOf(Colour colour, const Legend& legend) {
-    for (const Legend* names : {&legend, &builtIn})
-        for (const auto& [letter, value] : *names)
-            if (value == colour) return letter;
-    return '?';
-}
-
 SurfaceHandle SharedSurface(int width, int height) {
     SurfaceHandle surface = CreateSurface(width, height);
     EXPECT_NE(surface, 0u);
@@ -37,35 +28,6 @@ SurfaceHandle MakeTestImage(int width, int height) {
     for (int r = 0; r < height; ++r)
         for (int c = 0; c < width; ++c) WritePixel(c, r, TestColour(c, r));
     return image;
-}
-
-SurfaceHandle MakeImage(const Rows& picture, const Legend& legend) {
-    const int height = static_cast<int>(picture.size());
-    const int width = static_cast<int>(picture.at(0).size());
-    SurfaceHandle image = CreateSurface(width, height);
-    SelectTarget(image);
-    for (int r = 0; r < height; ++r)
-        for (int c = 0; c < width; ++c) {
-            const char letter = picture[r][c];
-            WritePixel(c, r, legend.count(letter) ? legend.at(letter) : builtIn.at(letter));
-        }
-    return image;
-}
-
-Rows Picture(const Surface* surface, int x, int y, int w, int h, const Legend& legend) {
-    Rows rows(h, std::string(w, '-'));
-    if (!surface) return rows;
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) {
-            const int px = x + i, py = y + j;
-            if (px < 0 || py < 0 || px >= surface->Width() || py >= surface->Height()) continue;
-            rows[j][i] = LetterOf(ColourFromPixel(surface->Row(py)[px]), legend);
-        }
-    return rows;
-}
-
-Rows Picture(SurfaceHandle surface, int x, int y, int w, int h, const Legend& legend) {
-    return Picture(SurfaceFromHandle(surface), x, y, w, h, legend);
 }
 
 WindowHandle EditorTest::Window() {

@@ -1,28 +1,16 @@
 #pragma once
-// What the grid tests share: test images, pictures of surfaces as rows of letters, and an
-// editor set up as the main window's initialisation leaves it, driven through the canvas
-// control's messages.
+// What the grid tests share: test images, and an editor set up as the main window's
+// initialisation leaves it, driven through the canvas control's messages. Pictures of
+// surfaces come from tests/support/Pictures.h, with letters of a test's own.
 #include "gfx/Drawing.h"
 #include "platform/Handles.h"
+#include "tests/support/Pictures.h"
 #include <gtest/gtest.h>
-#include <map>
-#include <string>
-#include <vector>
-
-using Rows = std::vector<std::string>;
-using Legend = std::map<char, Colour>; // letter -> colour; K black, W white, s silver built in
 
 // The colour of pixel (column, row) of a generated test image: distinct for every pixel
-// of a 1071 x 1071 image, never black, white or silver.
+// of a 1071 x 1071 image, never one the common legend names (so it reads as '?').
 Colour TestColour(int column, int row);
 SurfaceHandle MakeTestImage(int width, int height);
-// An image drawn as a picture: one letter per pixel, looked up in legend.
-SurfaceHandle MakeImage(const Rows& picture, const Legend& legend);
-
-// The w x h block at (x, y) of a surface, one letter per pixel; '?' for a colour the
-// legend does not name, '-' outside the surface.
-Rows Picture(const Surface* surface, int x, int y, int w, int h, const Legend& legend = {});
-Rows Picture(SurfaceHandle surface, int x, int y, int w, int h, const Legend& legend = {});
 
 // The image, the paper, the view and an editor window with its canvas control, in the
 // application state. Paper and window are made once for the whole test program.

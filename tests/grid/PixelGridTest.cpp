@@ -13,7 +13,7 @@ class PixelGridTest : public EditorTest {};
 
 TEST_F(PixelGridTest, NeighbouringBoxesShareTheirBorderLines) {
     // A black pixel makes a cell black all over, border and inside alike.
-    OpenEditor(MakeImage({"ab", "cK"}, colours));
+    OpenEditor(SurfaceFromPicture({"ab", "cK"}, colours));
     EXPECT_EQ(Picture(PaperBitmap, 0, 0, 17, 17, colours), (Rows{
         "KKKKKKKKKKKKKKKWW",
         "KaaaaaaKbbbbbbKWW",
@@ -36,7 +36,7 @@ TEST_F(PixelGridTest, NeighbouringBoxesShareTheirBorderLines) {
 }
 
 TEST_F(PixelGridTest, OnePixelImageGivesOneBoxFromZeroToSeven) {
-    OpenEditor(MakeImage({"d"}, colours));
+    OpenEditor(SurfaceFromPicture({"d"}, colours));
     EXPECT_EQ(Picture(PaperBitmap, 0, 0, 2, 2, colours), (Rows{"KK", "Kd"}));
     EXPECT_EQ(Picture(PaperBitmap, 6, 6, 4, 4, colours), (Rows{"dKWW", "KKWW", "WWWW", "WWWW"}));
 }
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Points, CellAtTest, ::testing::Values(
 
 class RepaintCellTest : public EditorTest {
 protected:
-    void SetUp() override { OpenEditor(MakeImage({"abc", "cda", "bcd"}, colours)); }
+    void SetUp() override { OpenEditor(SurfaceFromPicture({"abc", "cda", "bcd"}, colours)); }
 };
 
 TEST_F(RepaintCellTest, ChangesTheInsideInBothSurfacesAndKeepsTheRecord) {

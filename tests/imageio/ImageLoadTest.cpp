@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "tests/imageio/CraftedFiles.h"
 #include "tests/imageio/ImageTesting.h"
+#include "tests/support/PictureImage.h"
 #include "tests/support/Scripts.h"
 #include <QImage>
 #include <functional>
@@ -104,7 +105,7 @@ TEST_P(LoadPicture, GivesOneSurfacePixelPerImagePixel) {
     ASSERT_NE(loaded.get(), 0u);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(TargetSize(), std::make_pair(0, 0)) << "no current target afterwards";
-    EXPECT_EQ(SurfacePicture(loaded.get()), GetParam().picture);
+    EXPECT_EQ(Picture(loaded.get()), GetParam().picture);
 }
 
 QImage Converted(const std::vector<std::string>& rows, QImage::Format format) {

@@ -4,6 +4,7 @@
 #include "imageio/ImageSave.h"
 #include "platform/Messages.h"
 #include "tests/imageio/ImageTesting.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Scripts.h"
 #include <QImageReader>
 #include <cstdlib>
@@ -214,7 +215,7 @@ TEST(SaveReplace, ReplacesAnEarlierSaveAndKeepsItsPermissions) {
 
     MessageBoxScript quiet;
     OwnedSurface loaded(GraphicLoadImageFileToBitmap(path, 0, 0));
-    EXPECT_EQ(SurfacePicture(loaded.get()), std::vector<std::string>{"bb"});
+    EXPECT_EQ(Picture(loaded.get()), std::vector<std::string>{"bb"});
     struct stat info;
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);

@@ -1,21 +1,11 @@
 #pragma once
-// Helpers for the image file tests: pictures written as rows of letters, surfaces that go
-// away with the test, and files read and written whole.
+// Helpers for the image file tests: surfaces that go away with the test, surfaces from Qt
+// images, and files read and written whole.
 #include "gfx/Drawing.h"
 #include <QImage>
 #include <QByteArray>
 #include <string>
 #include <vector>
-
-// Letters in pictures: K black, W white, r red, g green, b blue, y yellow, c cyan,
-// m magenta, G grey 0x808080, p the half-transparent red blended onto white; '?' any other.
-Colour LetterColour(char letter);
-
-// A picture (Format_RGB32) drawn from rows of letters.
-QImage PictureImage(const std::vector<std::string>& rows);
-
-// The surface's pixels as rows of letters.
-std::vector<std::string> SurfacePicture(SurfaceHandle surface);
 
 // The surface's size; (0, 0) for none. Leaves no current target.
 std::pair<int, int> SurfaceSize(SurfaceHandle surface);
@@ -36,8 +26,7 @@ private:
     SurfaceHandle handle_;
 };
 
-// A surface holding the picture (rows of letters) or a whole QImage's RGB values.
-SurfaceHandle SurfaceFromPicture(const std::vector<std::string>& rows);
+// A surface holding a whole QImage's RGB values.
 SurfaceHandle SurfaceFromImage(const QImage& image);
 
 QByteArray ReadBytes(const std::string& path);
