@@ -11,11 +11,13 @@ constexpr const char* Section = "Multiple";
 constexpr const char* WidthKey = "ancho";
 constexpr const char* HeightKey = "alto";
 constexpr const char* DefaultValue = "3";
+// A value is read into 260 bytes: its first 259 characters are converted.
+constexpr std::size_t ValueRoom = 259;
 
 std::string settingsFolder; // empty: the executable's folder
 
 std::int16_t ReadValue(const char* key, const std::string& path) {
-    return NumberFromText(GetPrivateProfileString(Section, key, DefaultValue, path));
+    return NumberFromText(GetPrivateProfileString(Section, key, DefaultValue, path).substr(0, ValueRoom));
 }
 
 // The file's number format: one blank before a non-negative value, the minus sign

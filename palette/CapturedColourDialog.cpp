@@ -3,6 +3,7 @@
 #include "palette/CapturedColourDialog.h"
 #include "app/state/State.h"
 #include "gfx/Drawing.h"
+#include "palette/DialogControls.h"
 #include "palette/DialogFocus.h"
 #include "platform/Window.h"
 #include <cstdio>
@@ -50,12 +51,7 @@ int ShowCapturedColourDialog(WindowHandle owner) {
     WindowHandle dialog = CreateDialogWindow("Color Captado", 0, 0, 302, 170,
                                              WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER,
                                              WS_EX_TOPMOST, owner);
-    AddControl(dialog, ControlKind::Canvas, SwatchId, "", 8, 8, 288, 88,
-               WS_CHILD | WS_VISIBLE | WS_BORDER);
-    SelectTarget(dialog, SwatchId, false);
-    SetColours(Black, White);
-    ClearTarget(ColourDefault);
-    ReleaseTarget();
+    AddWhiteCanvas(dialog, SwatchId, 8, 8, 288, 88, false);
     WindowHandle label = AddControl(dialog, ControlKind::Label, ValueLabelId, "", 8, 104, 288,
                                     24, WS_CHILD | WS_VISIBLE | SS_CENTER);
     WindowHandle accept = AddControl(dialog, ControlKind::Button, AcceptId, "Aceptar", 202, 136,

@@ -2,6 +2,7 @@
 // box and the buttons "Archivar", "Salir" and "Reseteo".
 #include "palette/FavouritesDialog.h"
 #include "app/state/State.h"
+#include "palette/DialogControls.h"
 #include "palette/DialogFocus.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/PalettePainting.h"
@@ -102,15 +103,6 @@ LRESULT FavouritesProc(WindowHandle dialog, unsigned message, WPARAM wParam, LPA
     return 0;
 }
 
-void AddWhiteCanvas(WindowHandle dialog, int id, int x, int y, int width, int height) {
-    AddControl(dialog, ControlKind::Canvas, id, "", x, y, width, height,
-               WS_CHILD | WS_VISIBLE | WS_BORDER);
-    SelectTarget(dialog, id, false);
-    SetColours(Black, White);
-    ClearTarget(ColourDefault);
-    ReleaseTarget();
-}
-
 WindowHandle AddButton(WindowHandle dialog, int id, const char* text, int x, FontHandle font) {
     WindowHandle button = AddControl(dialog, ControlKind::Button, id, text, x, 328, 72, 24,
                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP);
@@ -125,8 +117,8 @@ int ShowFavouritesDialog(WindowHandle owner) {
                                              350, 357,
                                              WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER,
                                              0, owner);
-    AddWhiteCanvas(dialog, PaletteControlId, 8, 8, 336, 260);
-    AddWhiteCanvas(dialog, SelectedColourId, 8, 270, 336, 50);
+    AddWhiteCanvas(dialog, PaletteControlId, 8, 8, 336, 260, true);
+    AddWhiteCanvas(dialog, SelectedColourId, 8, 270, 336, 50, false);
     FontHandle buttonFont = CreateFont("MS Sans Serif", 10, 700);
     AddButton(dialog, ArchiveButtonId, "Archivar", 8, buttonFont);
     AddButton(dialog, ExitButtonId, "Salir", 272, buttonFont);

@@ -46,9 +46,11 @@ bool ReadRecords(int fd) {
     }
 }
 
-// The error number of a failed save: 52 when the file cannot be created at all.
+// The error number of a failed save: that of the write when writing failed, else 52,
+// "Bad file name or number": the file could not be made or put in its place (a missing or
+// read-only folder, a folder of that name).
 int SaveErrorNumber(const FileReplacement& replacement) {
-    return replacement.created ? FileErrorNumber(replacement.error) : 52;
+    return replacement.created && !replacement.written ? FileErrorNumber(replacement.error) : 52;
 }
 
 } // namespace

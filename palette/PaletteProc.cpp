@@ -29,9 +29,7 @@ void ChooseSwatchColour(int column, int row) {
 
 void TakeColourAt(unsigned x, unsigned y) {
     SelectTarget(FavouritesWindow, PaletteControlId, false);
-    Colour colour = ReadPixel(static_cast<int>(x), static_cast<int>(y));
-    if (colour == NoColour) return; // outside the control's picture: no colour to take
-    CurrentColour = colour;
+    CurrentColour = ReadPixel(static_cast<int>(x), static_cast<int>(y));
     ShowSelectedColour();
 }
 

@@ -53,6 +53,9 @@ QWidget* MakeButton(WindowObject* control) {
 // (dialog, id); a repaint of the layer shows on screen before the drawing returns.
 QWidget* MakeCanvas(WindowObject* control, QWidget* parent, int width, int height) {
     auto* canvas = new CanvasWidget(control, parent, control->style & WS_BORDER);
+    // Without the notify style the control takes no pointer input: the mouse reaches
+    // whatever lies under it.
+    if (!(control->style & SS_NOTIFY)) canvas->setAttribute(Qt::WA_TransparentForMouseEvents);
     int border = canvas->Border();
     QPointer<CanvasWidget> shown(canvas);
     RegisterCanvasControl(control->dialog, control->id, std::max(0, width - 2 * border),

@@ -27,12 +27,12 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
                                                               : QFileDialog::AnyFile);
     dialog.setWindowTitle(QString::fromStdString(request.title));
     dialog.setDirectory(request.folder.empty() ? QDir::currentPath()
-                                               : QString::fromStdString(request.folder));
+                                               : QFile::decodeName(request.folder.c_str()));
     if (!request.filterPattern.empty())
         dialog.setNameFilter(QString::fromStdString(request.filterName + " (" +
                                                     request.filterPattern + ")"));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
-    if (!request.proposedName.empty()) dialog.selectFile(QString::fromStdString(request.proposedName));
+    if (!request.proposedName.empty()) dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
 }
 
 } // namespace
@@ -52,5 +52,5 @@ std::string ShowFileDialog(const FileDialogRequest& request) {
     int result = RunLocally(dialog, true);
     QDir::setCurrent(currentDirectory);
     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first().toStdString();
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString(); // file names are bytes
 }

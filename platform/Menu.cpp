@@ -109,8 +109,11 @@ void DetachMenuBar(WindowObject* dialog) {
 void SetMenuItemState(MenuHandle menu, unsigned id, unsigned state) {
     QAction* action = FindAction(menu, id);
     if (!action) return;
-    action->setCheckable(true);
-    action->setChecked(state & MFS_CHECKED);
+    // Checkable only while checked: an unchecked checkable item would show an empty box,
+    // where state 0 means no mark at all.
+    const bool checked = state & MFS_CHECKED;
+    action->setCheckable(checked);
+    action->setChecked(checked);
     action->setEnabled((state & MFS_DISABLED) == 0);
 }
 

@@ -5,7 +5,10 @@
 #include <vector>
 
 int RunProgram(int argc, char** argv, const std::function<int()>& body) {
-    QApplication application(argc, argv);
+    // The program reads no command line: the toolkit is given the program's name only, so
+    // options such as -style or -reverse change nothing.
+    int toolkitArgc = argc > 0 ? 1 : 0;
+    QApplication application(toolkitArgc, argv);
     // Dialogs come and go between the runs; only the body ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     return body();

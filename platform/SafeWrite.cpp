@@ -83,6 +83,7 @@ FileReplacement ReplaceFileWith(const std::string& path, const std::function<boo
         ok = false;
         result.error = errno;
     }
+    result.written = ok;
     if (ok && rename(temp.data(), target.c_str()) != 0) {
         ok = false;
         result.error = errno;

@@ -14,7 +14,8 @@ enum class ReadOnlyFiles {
 
 struct FileReplacement {
     bool done = false;
-    bool created = false; // the temporary file could be made (else error is from that)
+    bool created = false; // the temporary file could be made
+    bool written = false; // and all of it written and flushed (else error is from that)
     int error = 0;        // errno of the step that failed
 };
 

@@ -20,7 +20,7 @@ WindowHandle CreateDialogWindow(const std::string& title, int x, int y, int widt
 
 // A control of the dialog. A canvas control's surface is the client area (inside a
 // one-pixel border when style has WS_BORDER) and is registered with the drawing layer
-// under (dialog, id). Label text follows the mnemonic-prefix rule ("&&" shows as "&").
+// under (dialog, id); it takes pointer input only with SS_NOTIFY. Label text follows the mnemonic-prefix rule ("&&" shows as "&").
 WindowHandle AddControl(WindowHandle dialog, ControlKind kind, int id, const std::string& text,
                         int x, int y, int width, int height, std::uint32_t style,
                         std::uint32_t exStyle = 0);

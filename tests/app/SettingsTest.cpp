@@ -151,6 +151,11 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"LongLine", std::string(100000, 'a') + "\n[Multiple]\nancho=4\nalto=5\n", 4, 5},
         FileCase{"LongValue", "[Multiple]\nancho=" + std::string(100000, '7') + "\nalto=2\n",
                  -32768, 2},
+        // Only the first 259 characters of a value are read: the 5 lies beyond them.
+        FileCase{"ValueBeyond259Characters",
+                 "[Multiple]\nancho=" + std::string(259, '0') + "5\nalto=" + std::string(258, '0') +
+                     "5\n",
+                 0, 5},
         FileCase{"Halves", "[Multiple]\nancho=2.5\nalto=3.5\n", 2, 4},
         FileCase{"Letters", "[Multiple]\nancho=abc\nalto=\n", 0, 0},
         FileCase{"NegativeAndLarge", "[Multiple]\nancho=-4\nalto=40000\n", -4, -32768},

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -81,6 +82,13 @@ INSTANTIATE_TEST_SUITE_P(
                       [] { return CutShort(Encoded(FlagImage().scaled(64, 64), "jpeg")); }),
                 false},
         BadFile{"HugeHeaderPng", Bytes("enorme.png", [] { return PngHeaderOnly(100000, 100000); }),
+                false},
+        // A pipe never ends: reading it would hang the program.
+        BadFile{"PipeNamedJpg",
+                [](const TempFolder& f) {
+                    mkfifo(f.File("tubo.jpg").c_str(), 0600);
+                    return f.File("tubo.jpg");
+                },
                 false}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -139,6 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         GoodFile{"Png", Image("a.png", FlagImage, "png"), Flag},
         GoodFile{"PngNamedJpg", Image("a.jpg", FlagImage, "png"), Flag},
+        // File names are bytes: one that is not UTF-8 still names its file.
+        GoodFile{"NameNotUtf8", Image("caf\xE9.png", FlagImage, "png"), Flag},
         GoodFile{"Grey", Image("g.png",
                                [] { return Converted({"KGW", "WGK"}, QImage::Format_Grayscale8); },
                                "png"),

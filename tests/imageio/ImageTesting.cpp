@@ -2,6 +2,7 @@
 #include <QFile>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 std::pair<int, int> SurfaceSize(SurfaceHandle surface) {
     SelectTarget(surface);
@@ -38,9 +39,9 @@ QByteArray ReadBytes(const std::string& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// By the name's bytes as they stand, whatever their encoding.
 void WriteBytes(const std::string& path, const QByteArray& bytes) {
-    QFile file(QString::fromStdString(path));
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    std::ofstream(path, std::ios::binary).write(bytes.constData(), bytes.size());
 }
 
 std::vector<std::string> FilesIn(const std::string& folder) {

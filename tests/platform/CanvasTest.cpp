@@ -72,6 +72,24 @@ TEST(CanvasInput, ButtonsAndMovesArriveInClientCoordinates) {
     EXPECT_EQ(Positions(WM_RBUTTONDOWN), std::vector<std::string>{"99,79"});
 }
 
+// A canvas without the notify style takes no pointer input: it is not asked at all.
+TEST(CanvasInput, WithoutNotifyTheCanvasTakesNoPointerInput) {
+    Log().clear();
+    WindowHandle dialog = CreateDialogWindow("Muestra", 0, 0, 200, 150, WS_POPUP | WS_CAPTION, 0, nullptr);
+    WindowHandle canvas = AddControl(dialog, ControlKind::Canvas, CanvasId, "", 10, 10, 102, 82,
+                                     WS_CHILD | WS_VISIBLE | WS_BORDER);
+    previousProc = SubclassWindow(canvas, RecordingCanvasProc);
+    ModalScript script;
+    script.steps.push_back([&](WindowHandle d) {
+        QTest::mouseClick(WindowOf(d), Qt::LeftButton, {}, At(20, 30));
+        QTest::mouseClick(WindowOf(d), Qt::RightButton, {}, At(20, 30));
+        EndDialog(d, 0);
+    });
+    RunModal(dialog, RecordingProc);
+    EXPECT_TRUE(Logged(WM_LBUTTONDOWN).empty());
+    EXPECT_TRUE(Logged(WM_RBUTTONDOWN).empty());
+}
+
 // The toolkit keeps sending to a pressed control after the pointer has left it; the
 // canvas takes only what happens over its client area (not over its border).
 TEST(CanvasInput, NothingOutsideTheClientAreaIsDelivered) {

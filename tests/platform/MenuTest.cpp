@@ -74,6 +74,7 @@ TEST_F(Menus, CheckMarksStayAsSetWhenItemsAreChosen) {
     QAction* capture = Item(1, 1)->menu()->actions()[0];
     EXPECT_TRUE(capture->isChecked());
     EXPECT_FALSE(Item(1, 0)->isChecked());
+    EXPECT_FALSE(Item(1, 0)->isCheckable()) << "state 0 shows no mark, not an empty box";
     EXPECT_FALSE(Item(0, 0)->isEnabled());
     capture->trigger();
     Item(1, 0)->trigger();
