@@ -2,6 +2,7 @@
 #include "app/NumberFromText.h"
 #include "app/state/State.h"
 #include "gfx/Font.h"
+#include "platform/DialogFocus.h"
 #include "platform/Window.h"
 #include <cstdint>
 #include <string>
@@ -29,9 +30,6 @@ constexpr ControlRow Controls[] = {
     {IdcHeightEdit, ControlKind::TextBox, "", 50, 55, 40, 13},
     {IdcExit, ControlKind::Button, "Salir", 5, 100, 50, 15},
 };
-
-// The control that had the focus when the dialog was last deactivated.
-WindowHandle rememberedFocus = nullptr;
 
 std::uint32_t StyleOf(ControlKind kind) {
     switch (kind) {
@@ -62,27 +60,16 @@ std::int16_t FillFromBox(WindowHandle dialog, int id) {
     return value <= 0 ? DefaultFill : value;
 }
 
-void OnNonClientActivate(bool active) {
-    if (!active) {
-        rememberedFocus = GetFocus();
-    } else if (rememberedFocus) {
-        // The remembered control may have gone with an earlier dialog.
-        if (IsWindow(rememberedFocus)) SetFocus(rememberedFocus);
-        rememberedFocus = nullptr;
-    }
-}
-
 } // namespace
 
 LRESULT ConfigurationDialogProc(WindowHandle dialog, unsigned message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        rememberedFocus = nullptr;
         SetDlgItemText(dialog, IdcWidthEdit, std::to_string(fillWidth));
         SetDlgItemText(dialog, IdcHeightEdit, std::to_string(fillHeight));
         break;
     case WM_NCACTIVATE:
-        OnNonClientActivate(wParam != 0);
+        KeepFocusAcrossActivation(dialog, wParam);
         break;
     case WM_COMMAND:
         if (LOWORD(wParam) == IdcExit && HIWORD(wParam) <= 1) {

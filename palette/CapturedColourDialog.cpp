@@ -4,7 +4,7 @@
 #include "app/state/State.h"
 #include "gfx/Drawing.h"
 #include "palette/DialogControls.h"
-#include "palette/DialogFocus.h"
+#include "platform/DialogFocus.h"
 #include "platform/Window.h"
 #include <cstdio>
 
@@ -62,7 +62,6 @@ int ShowCapturedColourDialog(WindowHandle owner) {
     SetControlFont(accept, buttonFont);
 
     RunModal(dialog, CapturedColourProc);
-    ForgetDialogFocus(dialog);
     DeleteFont(labelFont);
     DeleteFont(buttonFont);
     return 0;

@@ -3,7 +3,7 @@
 #include "palette/FavouritesDialog.h"
 #include "app/state/State.h"
 #include "palette/DialogControls.h"
-#include "palette/DialogFocus.h"
+#include "platform/DialogFocus.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/PalettePainting.h"
 #include "platform/MessageBox.h"
@@ -126,7 +126,6 @@ int ShowFavouritesDialog(WindowHandle owner) {
     previousPaletteProc = SubclassWindow(GetDlgItem(dialog, PaletteControlId), PaletteProc);
 
     RunModal(dialog, FavouritesProc);
-    ForgetDialogFocus(dialog);
     DeleteFont(buttonFont);
     DestroyPaletteSurface();
     FavouritesWindow = nullptr;

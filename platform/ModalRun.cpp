@@ -1,5 +1,6 @@
 // Modal runs: each dialog waits in a local event loop of its own, so runs nest on the one
 // thread and windows other than the owner stay usable.
+#include "platform/DialogFocus.h"
 #include "platform/LocalRun.h"
 #include "platform/WindowObject.h"
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ ModalHook modalHook;
 
 void Destroy(WindowObject* dialog) {
     QWidget* widget = dialog->widget;
+    ForgetDialogFocus(dialog);
     DetachMenuBar(dialog);
     MarkDestroyed(dialog);
     delete widget; // its controls with it

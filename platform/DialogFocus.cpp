@@ -1,9 +1,9 @@
-#include "palette/DialogFocus.h"
+#include "platform/DialogFocus.h"
 #include "platform/Window.h"
 #include <map>
 
 namespace {
-// Per dialog, because captured colour dialogs can be open over one another.
+// Per dialog, because dialogs of one kind can be open over one another.
 std::map<WindowHandle, WindowHandle> savedFocus;
 }
 

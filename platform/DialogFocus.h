@@ -5,5 +5,5 @@
 
 // For WM_NCACTIVATE: active is the message's wParam (0 when being deactivated).
 void KeepFocusAcrossActivation(WindowHandle dialog, WPARAM active);
-// Forgets what was remembered for a dialog that has ended.
+// Forgets what was remembered for a dialog; its modal run does this when it ends.
 void ForgetDialogFocus(WindowHandle dialog);
