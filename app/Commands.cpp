@@ -2,7 +2,7 @@
 #include "app/ConfigurationDialog.h"
 #include "app/MenuBar.h"
 #include "app/Settings.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "imageio/FileChooser.h"
 #include "imageio/ImageSave.h"
 #include "platform/MessageBox.h"

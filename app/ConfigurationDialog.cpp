@@ -1,6 +1,6 @@
 #include "app/ConfigurationDialog.h"
 #include "app/NumberFromText.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/Font.h"
 #include "platform/DialogFocus.h"
 #include "platform/Window.h"

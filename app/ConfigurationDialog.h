@@ -1,6 +1,6 @@
 #pragma once
 // The configuration dialog: the fill size of the "Multiple" tools.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 // Control ids
 constexpr int IdcFillTitle = 17001;

@@ -2,7 +2,7 @@
 #include "app/Commands.h"
 #include "app/MenuBar.h"
 #include "app/Settings.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
 #include "grid/PixelGrid.h"

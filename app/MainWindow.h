@@ -1,6 +1,6 @@
 #pragma once
 // The main window: a 1200 x 950 view of the paper below the menu bar.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 extern const char* const MainWindowTitle;
 

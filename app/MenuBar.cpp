@@ -1,5 +1,5 @@
 #include "app/MenuBar.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/Menu.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's menu bar and its check marks.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 // Command ids of the menu items ("Grabar", "Mover papel", ...).
 constexpr unsigned CmdSave = 19004;

@@ -1,6 +1,6 @@
 #include "app/Settings.h"
 #include "app/NumberFromText.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/Profile.h"
 #include "platform/Program.h"
 #include <cstdint>

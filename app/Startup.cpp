@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 #include "app/MainWindow.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "imageio/FileChooser.h"
 #include "imageio/ImageLoad.h"

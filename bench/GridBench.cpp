@@ -1,7 +1,7 @@
 // Speed of the grid editor on the largest image (1071 x 1071): building the grid,
 // composing the view, one pan step and one paint step through the canvas's message
 // handler, and the peak memory of a process that loads the image and shows it.
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
 #include "grid/PixelGrid.h"

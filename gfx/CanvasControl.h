@@ -3,8 +3,9 @@
 // client area, addressed by (window, control id), with a changed rectangle and a display
 // mode. The window layer registers each control and gives the hook that repaints a
 // rectangle of it on screen; without a display the hook may do nothing.
+#include "base/Handles.h"
+#include "base/Rect.h"
 #include "gfx/Surface.h"
-#include "platform/Handles.h"
 #include <functional>
 
 using RepaintHook = std::function<void(const Rect& changed)>;

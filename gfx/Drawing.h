@@ -2,9 +2,9 @@
 // The drawing layer. Every operation acts on the CurrentTarget: one off-screen surface or
 // one canvas control, chosen with SelectTarget. With no current target every operation
 // does nothing and GetSurfaceSize answers (0, 0). No operation reports an error.
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include "gfx/Surface.h"
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include <cstdint>
 #include <vector>
 

@@ -1,4 +1,5 @@
 #include "gfx/Font.h"
+#include <algorithm>
 
 FontHandle CreateFont(const std::string& face, int points, int weight) {
     return new Font{face, points, weight};
@@ -6,4 +7,14 @@ FontHandle CreateFont(const std::string& face, int points, int weight) {
 
 void DeleteFont(FontHandle font) {
     delete font;
+}
+
+FontRendering RenderingOf(const Font& description) {
+    FontRendering rendering;
+    if (!description.face.empty()) rendering.families.push_back(description.face);
+    rendering.families.push_back(FallbackFamily);
+    const int points = description.points > 0 ? description.points : 8;
+    rendering.pixelSize = std::max(1, (points * 96 + 36) / 72);
+    rendering.weight = std::clamp(description.weight, 1, 1000);
+    return rendering;
 }

@@ -1,15 +1,10 @@
 #pragma once
 // A raster surface: one contiguous block of 32-bit pixels owned by the surface, kept in
 // memory as the bytes blue, green, red, 0 (the PixelBlock order), top row first.
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include "gfx/Font.h"
 #include <cstdint>
 #include <memory>
-
-struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0; // right and bottom exclusive
-    bool Empty() const { return right <= left || bottom <= top; }
-};
 
 struct DrawingState {
     Colour foreground = SystemWindowText;

@@ -1,6 +1,6 @@
 // Text on the current target, rendered by QPainter straight onto the surface's memory.
 #include "gfx/Text.h"
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include "gfx/RectOps.h"
 #include "gfx/Target.h"
 #include "gfx/TextFont.h"

@@ -1,7 +1,7 @@
 #include "gfx/TextFont.h"
-#include "gfx/QtFont.h"
 #include "gfx/Target.h"
 #include <QGuiApplication>
+#include <QStringList>
 #include <memory>
 
 namespace {
@@ -15,6 +15,18 @@ struct Cached {
     std::unique_ptr<TextFont> font;
 };
 Cached cache;
+
+QFont QtFontOf(const Font& description) {
+    const FontRendering rendering = RenderingOf(description);
+    QStringList families;
+    for (const std::string& family : rendering.families)
+        families << QString::fromStdString(family);
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(rendering.pixelSize);
+    font.setWeight(static_cast<QFont::Weight>(rendering.weight));
+    return font;
+}
 
 bool SameFont(const Font& a, const Font& b) {
     return a.face == b.face && a.points == b.points && a.weight == b.weight;

@@ -1,6 +1,6 @@
 #pragma once
 // The canvas control that shows the 1200 x 950 view of the paper, and its message handler.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 void CreateCanvas(WindowHandle owner);
 // Recomposes the view from the paper at PaperPlacement and shows it on the canvas.

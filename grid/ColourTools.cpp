@@ -1,5 +1,5 @@
 #include "grid/ColourTools.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
 #include "grid/PixelGrid.h"

@@ -2,7 +2,7 @@
 // The grid build's block operations: reading the image in one pass and painting every
 // cell's box onto the paper row by row, with exactly the result that one ReadPixel and
 // one DrawBox per cell would give.
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include "gfx/Surface.h"
 #include <vector>
 

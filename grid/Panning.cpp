@@ -1,5 +1,5 @@
 #include "grid/Panning.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "grid/CanvasView.h"
 #include "grid/PixelGrid.h"
 #include "grid/SaturatedSum.h"

@@ -1,5 +1,5 @@
 #include "grid/PixelGrid.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "grid/GridPaper.h"
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // The pixel grid: one cell per image pixel, each drawn on the paper as an 8 x 8 box,
 // CellPitch apart, so that neighbouring boxes share their border line.
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include <cstdint>
 
 constexpr int CellPitch = 7;

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include <string>
 
 // The open (mode 0) or save (any other mode) dialog, proposing the folder and the name of

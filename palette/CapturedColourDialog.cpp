@@ -1,7 +1,7 @@
 // "Color Captado": the colour just captured, as a swatch and as "&H" with eight
 // hexadecimal digits (00, blue, green, red). It only shows; it changes nothing.
 #include "palette/CapturedColourDialog.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "palette/DialogControls.h"
 #include "platform/DialogFocus.h"

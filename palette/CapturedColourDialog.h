@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 // Shows CurrentColour and its value; returns 0 when the user closes it.
 int ShowCapturedColourDialog(WindowHandle owner);

@@ -1,6 +1,6 @@
 #pragma once
 // Controls the palette dialogs build alike.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include <cstdint>
 
 // A canvas control with a thin border, cleared to white (foreground black, background

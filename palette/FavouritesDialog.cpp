@@ -1,7 +1,7 @@
 // "Tus Colores Favoritos Cargalos y Guardalos": the 13 x 10 palette, the selected-colour
 // box and the buttons "Archivar", "Salir" and "Reseteo".
 #include "palette/FavouritesDialog.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "palette/DialogControls.h"
 #include "platform/DialogFocus.h"
 #include "palette/FavouritesDialogState.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 // The 13 x 10 palette of favourite colours; may change CurrentColour. Returns 0.
 int ShowFavouritesDialog(WindowHandle owner);

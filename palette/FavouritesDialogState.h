@@ -1,8 +1,8 @@
 #pragma once
 // What the favourites dialog's parts share while it runs. There is one dialog at a time:
 // the canvas opens it behind a guard.
-#include "gfx/Colour.h"
-#include "platform/Handles.h"
+#include "base/Colour.h"
+#include "base/Handles.h"
 
 constexpr int PaletteControlId = 31001;
 constexpr int ArchiveButtonId = 31002;

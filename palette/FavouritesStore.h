@@ -2,7 +2,7 @@
 // The favourite colours palette in memory and its file "Mis Colores.log" beside the
 // program. Only the 13 x 10 shown slots are drawn, edited and saved; the rest of the
 // 51 x 51 table is room for what a file may hold.
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include <array>
 #include <cstdint>
 #include <string>

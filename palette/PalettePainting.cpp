@@ -1,5 +1,5 @@
 #include "palette/PalettePainting.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/TextBlock.h"
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The palette control's pointer handling. Positions are the control's client pixels,
 // which are the palette surface's pixels.
-#include "app/state/State.h"
+#include "state/State.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/PalettePainting.h"
 #include "platform/ColourDialog.h"

@@ -1,8 +1,8 @@
 #pragma once
 // A text wrapped to the width of a canvas control and drawn line by line.
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include "gfx/Font.h"
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include <string>
 #include <vector>
 

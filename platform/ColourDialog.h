@@ -1,7 +1,7 @@
 #pragma once
 // The colour chooser (the toolkit's own dialog) with 16 custom colours.
-#include "gfx/Colour.h"
-#include "platform/Handles.h"
+#include "base/Colour.h"
+#include "base/Handles.h"
 #include <functional>
 #include <optional>
 

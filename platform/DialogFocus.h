@@ -1,7 +1,7 @@
 #pragma once
 // Dialogs keep the keyboard focus across deactivation: the control that had it when the
 // dialog lost the activation gets it back when the dialog is activated again.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 // For WM_NCACTIVATE: active is the message's wParam (0 when being deactivated).
 void KeepFocusAcrossActivation(WindowHandle dialog, WPARAM active);

@@ -1,6 +1,6 @@
 #pragma once
 // The open and save file dialogs (the toolkit's own dialog, the same everywhere).
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include <functional>
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Waiting for a toolkit dialog without blocking other windows: the dialog is shown
 // non-modal (or modal to its owner only) and a local event loop runs until it finishes.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 class QDialog;
 class QWidget;

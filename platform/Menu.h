@@ -1,7 +1,7 @@
 #pragma once
 // Menus: a bar of popups, items with command ids, separators, check marks set by id.
 // Choosing an item sends WM_COMMAND with its id to the window the bar is attached to.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include "platform/Messages.h"
 #include <string>
 

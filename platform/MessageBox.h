@@ -2,7 +2,7 @@
 // Message boxes: text, caption, style (MB_OK or MB_YESNO, plus MB_TASKMODAL and
 // MB_SETFOREGROUND). No icon. A box without an owner leaves every window usable.
 // Answers IDOK, IDYES or IDNO.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include <functional>
 #include <string>
 

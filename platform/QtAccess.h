@@ -2,7 +2,7 @@
 // Between handles and widgets, for the platform's own sources and for tests that drive the
 // real widgets with input events. (A test causes WM_NCACTIVATE 0 and 1 by activating
 // another window and then the dialog again with QApplication::setActiveWindow.)
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 class QWidget;
 

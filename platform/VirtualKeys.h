@@ -1,6 +1,6 @@
 #pragma once
 // Keys as the platform's virtual-key codes.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 
 // The virtual-key code of a toolkit key (Qt::Key), or 0 for a key without one.
 unsigned VirtualKeyOf(int qtKey);

@@ -4,7 +4,7 @@
 // when it has one). Every input to a window or control reaches its callback as a message
 // (window, message, wParam, lParam), with the platform's packing.
 #include "gfx/Font.h"
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include "platform/Messages.h"
 #include <functional>
 #include <string>

@@ -2,7 +2,7 @@
 // The app tests' pictures, in colours of their own, and the view the program should show
 // for them: every image pixel a 6 x 6 square inside the one-pixel black mesh, 7 pixels
 // apart.
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include "tests/support/PictureImage.h"
 #include <QImage>
 #include <cstdio>

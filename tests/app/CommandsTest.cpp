@@ -1,6 +1,6 @@
 // The menu commands that do more than set a mode: "Grabar", "Autor", "Configurador".
 #include "app/ConfigurationDialog.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"
 #include "tests/app/AppPictures.h"

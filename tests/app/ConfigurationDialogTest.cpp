@@ -1,6 +1,6 @@
 // The configuration dialog on its own: layout, initial texts, "Salir", close, focus.
 #include "app/ConfigurationDialog.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's real menu bar, as the toolkit shows it.
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/QtAccess.h"
 #include <QAction>
 #include <QMenu>

@@ -2,7 +2,7 @@
 #include "platform/Menu.h"
 #include "app/MainWindow.h"
 #include "app/MenuBar.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/Window.h"
 #include "tests/app/AppPictures.h"
 #include "tests/app/MenuAccess.h"

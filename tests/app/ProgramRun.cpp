@@ -1,7 +1,7 @@
 #include "tests/app/ProgramRun.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/Window.h"
 
 ProgramRun::ProgramRun() {

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the whole program in this process: the chooser and the message boxes answered by
 // scripts, the main window driven from the modal hook and then closed as the user would.
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include "tests/support/Scripts.h"
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 // The settings file: reading whatever lies on disk, writing the two values back.
 #include "app/Settings.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "tests/support/Scripts.h"
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 // Start-up: the chooser, the size check and its messages, the main window's first state,
 // and the end of the run.
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "imageio/ImageLoad.h"
 #include "platform/Menu.h"

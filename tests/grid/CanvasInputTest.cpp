@@ -1,7 +1,7 @@
 // Real input events on the canvas widget: the platform turns them into the messages that
 // CanvasProc handles, with positions inside the control's thin border.
 #include "GridTesting.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The canvas control and the composition of the view: silver and buffered until the first
 // RefreshView, then the paper at its placement, white elsewhere, shown at once.
 #include "GridTesting.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "grid/CanvasView.h"
 #include "platform/Window.h"

@@ -1,7 +1,7 @@
 // The left-button paint tools: one cell, or a block hanging right and down from the cell
 // under the mouse, on a 30 x 30 image.
 #include "GridTesting.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "grid/CanvasView.h"
 #include "grid/PixelGrid.h"

@@ -1,5 +1,5 @@
 #include "GridTesting.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "grid/CanvasView.h"
 #include "grid/PixelGrid.h"

@@ -3,7 +3,7 @@
 // initialisation leaves it, driven through the canvas control's messages. Pictures of
 // surfaces come from tests/support/Pictures.h, with letters of a test's own.
 #include "gfx/Drawing.h"
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include "tests/support/Pictures.h"
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the bounds 10 - 7W and 10 - 7H (-690), steps that overshoot, and when the view is
 // composed again.
 #include "GridTesting.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "platform/Window.h"
 #include <limits>
 

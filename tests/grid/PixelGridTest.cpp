@@ -1,7 +1,7 @@
 // The grid on the paper: mesh lines, the 6 x 6 insides, white beyond; the records; the
 // cell under a paper point; repainting a cell in both surfaces.
 #include "GridTesting.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "grid/PixelGrid.h"
 
 namespace {

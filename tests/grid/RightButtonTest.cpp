@@ -1,7 +1,7 @@
 // The right-button tools: capturing the colour the canvas shows, which opens the
 // captured colour dialog every time, and the favourites dialog, which opens only once.
 #include "GridTesting.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "grid/CanvasView.h"
 #include "platform/Window.h"

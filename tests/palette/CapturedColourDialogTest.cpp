@@ -1,6 +1,6 @@
 // "Color Captado" under the offscreen platform.
 #include "palette/CapturedColourDialog.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "platform/QtAccess.h"
 #include "tests/palette/PaletteTestSupport.h"

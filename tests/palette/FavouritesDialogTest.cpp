@@ -3,7 +3,7 @@
 // palette control's client pixels: cell (c, r) answers for x in 25c..25c + 24 and draws
 // its box over 25c + 4..25c + 25 (border) with the fill inside.
 #include "palette/FavouritesDialog.h"
-#include "app/state/State.h"
+#include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "palette/FavouritesStore.h"
 #include "palette/PalettePainting.h"

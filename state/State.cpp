@@ -1,4 +1,4 @@
-#include "app/state/State.h"
+#include "state/State.h"
 
 std::string ImageFileName;
 SurfaceHandle ImageBitmap = 0;

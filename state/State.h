@@ -2,9 +2,9 @@
 // What the program holds: every module-level value of the application, under its own
 // name, alive for the whole run. The main window, the canvas and the dialogs all read and
 // write these same values.
-#include "gfx/Colour.h"
+#include "base/Colour.h"
 #include "gfx/Drawing.h"
-#include "platform/Handles.h"
+#include "base/Handles.h"
 #include <cstdint>
 #include <string>
 
