@@ -3,9 +3,7 @@
 #include "app/MenuBar.h"
 #include "app/Settings.h"
 #include "state/State.h"
-#include "gfx/Drawing.h"
-#include "grid/CanvasView.h"
-#include "grid/PixelGrid.h"
+#include "grid/Editor.h"
 #include "platform/Window.h"
 
 const char* const MainWindowTitle = "Colvero - Editor jpeg ...";
@@ -17,24 +15,9 @@ namespace {
 constexpr std::uint32_t MainWindowStyle = 0x94CE08D4;
 constexpr int RequestedX = 200, RequestedY = 100; // screen pixels
 
-SurfaceHandle WhiteSurface(int width, int height) {
-    SurfaceHandle surface = CreateSurface(width, height);
-    SelectTarget(surface);
-    ClearTarget(White);
-    return surface;
-}
-
 void InitialiseMainWindow(WindowHandle window) {
     Settings("get");
-    RightButtonMode = CaptureColour;
-    PaperBitmap = WhiteSurface(PaperSize, PaperSize);
-    ViewBitmap = WhiteSurface(ViewWidth, ViewHeight);
-    PaperPlacement = Placement{0, 0, PaperSize, PaperSize, 0};
-    CreateCanvas(window); // before the grid: the canvas shows silver until the first view
-    BuildGrid(ImageWidth, ImageHeight);
-    RefreshView();
-    CurrentColour = White;
-    painting = false;
+    OpenEditor(window);
 }
 
 } // namespace

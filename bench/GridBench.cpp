@@ -4,6 +4,7 @@
 #include "state/State.h"
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
+#include "grid/Editor.h"
 #include "grid/PixelGrid.h"
 #include "imageio/ImageLoad.h"
 #include "imageio/ImageSave.h"
@@ -32,16 +33,9 @@ Colour ImageColour(int column, int row) {
     return MakeColour(column * 255 / Side, row * 255 / Side, (column + row) * 127 / Side);
 }
 
-SurfaceHandle MakeWhiteSurface(int width, int height) {
-    SurfaceHandle surface = CreateSurface(width, height);
-    SelectTarget(surface);
-    ClearTarget(White);
-    return surface;
-}
-
 // The editor as the main window's initialisation leaves it, on a window that is never
 // shown; made once and shared by the benchmarks of this file.
-void OpenEditor() {
+void OpenSharedEditor() {
     static bool open = false;
     if (open) return;
     open = true;
@@ -50,12 +44,7 @@ void OpenEditor() {
     for (int r = 0; r < Side; ++r)
         for (int c = 0; c < Side; ++c) image->Row(r)[c] = PixelFromColour(ImageColour(c, r));
     ImageWidth = ImageHeight = Side;
-    RightButtonMode = CaptureColour;
-    PaperBitmap = MakeWhiteSurface(PaperSize, PaperSize);
-    ViewBitmap = MakeWhiteSurface(ViewWidth, ViewHeight);
-    MainWindow = CreateDialogWindow("Bench", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr);
-    CreateCanvas(MainWindow);
-    BuildGrid(Side, Side);
+    OpenEditor(CreateDialogWindow("Bench", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr));
     PaperPlacement.left = InsideLeft;
     PaperPlacement.top = InsideTop;
     RefreshView();
@@ -64,7 +53,7 @@ void OpenEditor() {
 WindowHandle Canvas() { return GetDlgItem(MainWindow, CanvasControlId); }
 
 void BM_BuildGrid(benchmark::State& state) {
-    OpenEditor();
+    OpenSharedEditor();
     const int side = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
@@ -77,7 +66,7 @@ void BM_BuildGrid(benchmark::State& state) {
 BENCHMARK(BM_BuildGrid)->Arg(Side)->Unit(benchmark::kMillisecond);
 
 void BM_RefreshView(benchmark::State& state) {
-    OpenEditor();
+    OpenSharedEditor();
     PaperPlacement.left = InsideLeft;
     PaperPlacement.top = InsideTop;
     for (auto _ : state) RefreshView();
@@ -104,7 +93,7 @@ void WhileShown(const std::function<void(WindowHandle canvas)>& body) {
 
 // Right and Left in turn, so that every step moves the paper.
 void BM_PanStep(benchmark::State& state) {
-    OpenEditor();
+    OpenSharedEditor();
     PaperPlacement.left = InsideLeft;
     PaperPlacement.top = InsideTop;
     LeftButtonMode = MovePaper;
@@ -120,7 +109,7 @@ BENCHMARK(BM_PanStep)->Unit(benchmark::kMillisecond);
 
 // A left press with a block tool of columns x rows cells, in two colours in turn.
 void PaintStep(benchmark::State& state, int columns, int rows) {
-    OpenEditor();
+    OpenSharedEditor();
     PaperPlacement.left = InsideLeft;
     PaperPlacement.top = InsideTop;
     LeftButtonMode = EditCapturedColourMultiple;
@@ -162,12 +151,7 @@ constexpr const char* ReportVariable = "COLVERO_LOAD_AND_BUILD_REPORT";
     ImageBitmap = GraphicLoadImageFileToBitmap(path, 0, 0);
     SelectTarget(ImageBitmap);
     GetSurfaceSize(ImageWidth, ImageHeight);
-    PaperBitmap = MakeWhiteSurface(PaperSize, PaperSize);
-    ViewBitmap = MakeWhiteSurface(ViewWidth, ViewHeight);
-    MainWindow = CreateDialogWindow("Bench", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr);
-    CreateCanvas(MainWindow);
-    BuildGrid(ImageWidth, ImageHeight);
-    RefreshView();
+    OpenEditor(CreateDialogWindow("Bench", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr));
     _exit(ImageWidth == Side && ImageHeight == Side ? 0 : 1);
 }
 
@@ -209,7 +193,7 @@ void BM_LoadAndBuild(benchmark::State& state) {
     const char* report = std::getenv(ReportVariable);
     if (image && report) MeasureWorker(image, report);
 
-    OpenEditor();
+    OpenSharedEditor();
     const auto folder = std::filesystem::temp_directory_path() /
                         ("colvero-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);

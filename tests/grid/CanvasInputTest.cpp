@@ -1,6 +1,6 @@
 // Real input events on the canvas widget: the platform turns them into the messages that
 // CanvasProc handles, with positions inside the control's thin border.
-#include "GridTesting.h"
+#include "CanvasTesting.h"
 #include "state/State.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"

@@ -1,6 +1,6 @@
 // The canvas control and the composition of the view: silver and buffered until the first
 // RefreshView, then the paper at its placement, white elsewhere, shown at once.
-#include "GridTesting.h"
+#include "CanvasTesting.h"
 #include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "grid/CanvasView.h"

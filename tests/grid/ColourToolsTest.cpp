@@ -1,6 +1,6 @@
 // The left-button paint tools: one cell, or a block hanging right and down from the cell
 // under the mouse, on a 30 x 30 image.
-#include "GridTesting.h"
+#include "CanvasTesting.h"
 #include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "grid/CanvasView.h"

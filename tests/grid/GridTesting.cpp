@@ -1,20 +1,14 @@
 #include "GridTesting.h"
-#include "state/State.h"
-#include "gfx/CanvasControl.h"
 #include "grid/CanvasView.h"
+#include "grid/Editor.h"
 #include "grid/PixelGrid.h"
-#include "platform/QtAccess.h"
-#include "platform/Window.h"
-#include <QTest>
-#include <QWidget>
+#include "state/State.h"
 
 namespace {
 
-SurfaceHandle SharedSurface(int width, int height) {
-    SurfaceHandle surface = CreateSurface(width, height);
-    EXPECT_NE(surface, 0u);
-    return surface;
-}
+// Kept between the tests: a new 7500 x 7500 paper for every test would cost more than
+// the tests themselves.
+SurfaceHandle sharedPaper = 0, sharedView = 0;
 
 } // namespace
 
@@ -30,50 +24,20 @@ SurfaceHandle MakeTestImage(int width, int height) {
     return image;
 }
 
-WindowHandle EditorTest::Window() {
-    static WindowHandle window = [] {
-        WindowHandle dialog = CreateDialogWindow("Editor", 0, 0, ViewWidth, ViewHeight, 0, 0,
-                                                 nullptr);
-        CreateCanvas(dialog);
-        return dialog;
-    }();
-    return window;
-}
-
-WindowHandle EditorTest::Canvas() { return GetDlgItem(Window(), CanvasControlId); }
-
-void EditorTest::ActivateWindow() {
-    QWidget* window = WidgetOf(Window());
-    ASSERT_NE(window, nullptr);
-    window->show();
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-}
-
-const Surface* EditorTest::CanvasPixels() const { return CanvasSurface(Window(), CanvasControlId); }
-
-void EditorTest::OpenEditor(SurfaceHandle image) {
-    static SurfaceHandle paper = SharedSurface(PaperSize, PaperSize);
-    static SurfaceHandle view = SharedSurface(ViewWidth, ViewHeight);
+void GridModelTest::OpenEditor(SurfaceHandle image) {
     ResetApplicationState();
     ImageBitmap = image;
     SelectTarget(image);
     GetSurfaceSize(ImageWidth, ImageHeight);
-    MainWindow = Window();
-    RightButtonMode = CaptureColour;
-    PaperBitmap = paper;
-    SelectTarget(paper);
-    ClearTarget(White);
-    ViewBitmap = view;
-    SelectTarget(view);
-    ClearTarget(White);
-    BuildGrid(ImageWidth, ImageHeight);
-    RefreshView();
+    PaperBitmap = sharedPaper;
+    ViewBitmap = sharedView;
+    ::OpenEditor(EditorWindow());
+    sharedPaper = PaperBitmap;
+    sharedView = ViewBitmap;
     compositionsAtOpen_ = ViewCompositions();
 }
 
-void EditorTest::TearDown() {
-    SetModalHook(nullptr);
+void GridModelTest::TearDown() {
     if (ImageBitmap) {
         SelectTarget(ImageBitmap);
         DestroySurface();
@@ -82,26 +46,11 @@ void EditorTest::TearDown() {
     BuildGrid(0, 0);
 }
 
-LRESULT EditorTest::Send(unsigned message, WPARAM wParam, LPARAM lParam) {
-    return SendMessage(Canvas(), message, wParam, lParam);
-}
-void EditorTest::Press(int x, int y) { Send(WM_LBUTTONDOWN, 0, MAKELPARAM(x, y)); }
-void EditorTest::Move(int x, int y) { Send(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
-void EditorTest::Release(int x, int y) { Send(WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
-void EditorTest::RightClick(int x, int y) { Send(WM_RBUTTONDOWN, 0, MAKELPARAM(x, y)); }
-void EditorTest::Key(unsigned key) { Send(WM_KEYDOWN, key, 0); }
-void EditorTest::Wheel(int delta) {
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<unsigned>(delta) & 0xFFFF), 0);
-}
-
-int EditorTest::ViewX(int column) { return CellPitch * column + 3 + PaperPlacement.left; }
-int EditorTest::ViewY(int row) { return CellPitch * row + 3 + PaperPlacement.top; }
-
-unsigned long EditorTest::Compositions() const {
+unsigned long GridModelTest::Compositions() const {
     return ViewCompositions() - compositionsAtOpen_;
 }
 
-void EditorTest::ExpectPaperMatchesImage() const {
+void GridModelTest::ExpectPaperMatchesImage() const {
     const Surface* paper = SurfaceFromHandle(PaperBitmap);
     const Surface* image = SurfaceFromHandle(ImageBitmap);
     int mismatches = 0;

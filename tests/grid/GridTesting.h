@@ -1,9 +1,9 @@
 #pragma once
-// What the grid tests share: test images, and an editor set up as the main window's
-// initialisation leaves it, driven through the canvas control's messages. Pictures of
-// surfaces come from tests/support/Pictures.h, with letters of a test's own.
-#include "gfx/Drawing.h"
+// What the grid tests share: test images, and the editor opened on them as the program
+// opens it (grid/Editor.h), here without a window; tests/grid/CanvasTesting.h adds one.
+// Pictures of surfaces come from tests/support/Pictures.h, with letters of a test's own.
 #include "base/Handles.h"
+#include "gfx/Drawing.h"
 #include "tests/support/Pictures.h"
 #include <gtest/gtest.h>
 
@@ -12,37 +12,19 @@
 Colour TestColour(int column, int row);
 SurfaceHandle MakeTestImage(int width, int height);
 
-// The image, the paper, the view and an editor window with its canvas control, in the
-// application state. Paper and window are made once for the whole test program.
-class EditorTest : public ::testing::Test {
+// The image, the paper and the view in the application state. Paper and view are made
+// once for the whole test program.
+class GridModelTest : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    // Loads image (owned by the test from now on) into the editor: clears the paper,
-    // resets the application state, builds the grid and composes the first view.
+    // Loads image (owned by the test from now on) into the editor: resets the application
+    // state and opens the editor on EditorWindow(), which clears the paper, builds the
+    // grid and composes the first view.
     void OpenEditor(SurfaceHandle image);
     void OpenEditor(int width, int height) { OpenEditor(MakeTestImage(width, height)); }
-
-    static WindowHandle Window(); // the editor's main window
-    static WindowHandle Canvas(); // its canvas control
-    const Surface* CanvasPixels() const;
-    // Shows the editor window and makes it the active window, so that it can hold the
-    // keyboard focus.
-    static void ActivateWindow();
-
-    // Messages to the canvas control, positions in view pixels.
-    LRESULT Send(unsigned message, WPARAM wParam = 0, LPARAM lParam = 0);
-    void Press(int x, int y);
-    void Move(int x, int y);
-    void Release(int x, int y);
-    void RightClick(int x, int y);
-    void Key(unsigned key);
-    void Wheel(int delta);
-
-    // View pixels of the point inside cell (column, row), 3 paper pixels right and down
-    // from its top-left border pixel, under the current placement.
-    static int ViewX(int column);
-    static int ViewY(int row);
+    // The window the editor opens on; none for the model alone.
+    virtual WindowHandle EditorWindow() { return nullptr; }
 
     // How many times the view was composed since the editor was opened.
     unsigned long Compositions() const;

@@ -1,7 +1,7 @@
 // Moving the paper under the view with keys, the wheel and a drag, on a 100 x 100 image:
 // the bounds 10 - 7W and 10 - 7H (-690), steps that overshoot, and when the view is
 // composed again.
-#include "GridTesting.h"
+#include "CanvasTesting.h"
 #include "state/State.h"
 #include "platform/Window.h"
 #include <limits>

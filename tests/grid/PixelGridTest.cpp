@@ -9,7 +9,7 @@ namespace {
 const Legend colours = {{'a', 0x0000C0}, {'b', 0x00C000}, {'c', 0xC00000},
                         {'d', 0x123456}, {'x', 0x3366FF}};
 
-class PixelGridTest : public EditorTest {};
+class PixelGridTest : public GridModelTest {};
 
 TEST_F(PixelGridTest, NeighbouringBoxesShareTheirBorderLines) {
     // A black pixel makes a cell black all over, border and inside alike.
@@ -76,7 +76,7 @@ struct EmptySize {
     int width, height;
 };
 void PrintTo(const EmptySize& e, std::ostream* os) { *os << e.width << " x " << e.height; }
-class EmptyGridTest : public EditorTest, public ::testing::WithParamInterface<EmptySize> {};
+class EmptyGridTest : public GridModelTest, public ::testing::WithParamInterface<EmptySize> {};
 
 TEST_P(EmptyGridTest, HasNoCellsAndDrawsNothing) {
     OpenEditor(4, 4);
@@ -100,7 +100,7 @@ struct CellAtCase {
     bool isCell; // in a 12 x 10 grid
 };
 void PrintTo(const CellAtCase& p, std::ostream* os) { *os << p.paperX << ", " << p.paperY; }
-class CellAtTest : public EditorTest, public ::testing::WithParamInterface<CellAtCase> {};
+class CellAtTest : public GridModelTest, public ::testing::WithParamInterface<CellAtCase> {};
 
 TEST_P(CellAtTest, DividesBySevenTowardZero) {
     OpenEditor(12, 10);
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Points, CellAtTest, ::testing::Values(
     CellAtCase{20, 70, 2, 10, false}, CellAtCase{-3, -6, 0, 0, true},
     CellAtCase{-7, 5, -1, 0, false}, CellAtCase{5, -7, 0, -1, false}));
 
-class RepaintCellTest : public EditorTest {
+class RepaintCellTest : public GridModelTest {
 protected:
     void SetUp() override { OpenEditor(SurfaceFromPicture({"abc", "cda", "bcd"}, colours)); }
 };

@@ -1,6 +1,6 @@
 // The right-button tools: capturing the colour the canvas shows, which opens the
 // captured colour dialog every time, and the favourites dialog, which opens only once.
-#include "GridTesting.h"
+#include "CanvasTesting.h"
 #include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "grid/CanvasView.h"
