@@ -40,9 +40,9 @@ void OpenSharedEditor() {
     if (open) return;
     open = true;
     ImageBitmap = CreateSurface(Side, Side);
-    Surface* image = SurfaceFromHandle(ImageBitmap);
+    Surface& image = SurfaceOf(ImageBitmap);
     for (int r = 0; r < Side; ++r)
-        for (int c = 0; c < Side; ++c) image->Row(r)[c] = PixelFromColour(ImageColour(c, r));
+        for (int c = 0; c < Side; ++c) WritePixel(image, c, r, ImageColour(c, r));
     ImageWidth = ImageHeight = Side;
     OpenEditor(CreateDialogWindow("Bench", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr));
     PaperPlacement.left = InsideLeft;

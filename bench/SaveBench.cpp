@@ -19,13 +19,13 @@ constexpr int Side = 1071; // the largest image the editor takes
 SurfaceHandle VariedSurface() {
     static SurfaceHandle surface = [] {
         SurfaceHandle handle = CreateSurface(Side, Side);
-        Surface* pixels = SurfaceFromHandle(handle);
+        Surface& pixels = SurfaceOf(handle);
         for (int y = 0; y < Side; ++y)
             for (int x = 0; x < Side; ++x) {
                 unsigned grain = (static_cast<unsigned>(x) * 2654435761u ^ y * 40503u) >> 28;
                 unsigned red = x * 240 / Side + grain, green = y * 240 / Side + grain;
                 unsigned blue = (x + y) * 120 / Side + grain;
-                pixels->Row(y)[x] = red << 16 | green << 8 | blue;
+                pixels.Row(y)[x] = red << 16 | green << 8 | blue;
             }
         return handle;
     }();

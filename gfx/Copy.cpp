@@ -1,4 +1,5 @@
-// Block copies between surfaces and the PixelBlock of a whole target.
+// Block copies between surfaces and the PixelBlock of a whole surface, on a given surface
+// and on the current target.
 #include "gfx/Drawing.h"
 #include "gfx/RectOps.h"
 #include "gfx/Target.h"
@@ -54,45 +55,52 @@ void BlendFromSelf(Surface& target, const Rect& to, int sx, int sy, MixMode mode
 
 } // namespace
 
-void CopySurface(SurfaceHandle source) {
-    Surface* target = CurrentTarget.surface;
-    const Surface* from = SurfaceFromHandle(source);
-    if (!target || !from) return;
-    if (from != target) {
-        Rect to = ClipTo(*target, Bounds(*from));
-        Blend(*target, to, *from, 0, 0, MixMode::Copy);
-    }
-    NoteDrawn(Bounds(*target));
+Rect CopySurface(Surface& target, const Surface& source) {
+    if (&source != &target) Blend(target, ClipTo(target, Bounds(source)), source, 0, 0, MixMode::Copy);
+    return Bounds(target);
 }
 
 // Only the overlap of the placed source and the target is touched.
-void CopySurfaceAt(SurfaceHandle source, int x, int y, MixMode mode) {
-    Surface* target = CurrentTarget.surface;
-    const Surface* from = SurfaceFromHandle(source);
-    if (!target || !from) return;
+Rect CopySurfaceAt(Surface& target, const Surface& source, int x, int y, MixMode mode) {
     // 64-bit arithmetic: a placement near the int limits must not wrap around.
     long long left = std::max<long long>(x, 0), top = std::max<long long>(y, 0);
     long long right =
-        std::min<long long>(static_cast<long long>(x) + from->Width(), target->Width());
+        std::min<long long>(static_cast<long long>(x) + source.Width(), target.Width());
     long long bottom =
-        std::min<long long>(static_cast<long long>(y) + from->Height(), target->Height());
+        std::min<long long>(static_cast<long long>(y) + source.Height(), target.Height());
     if (left < right && top < bottom) {
         Rect to{int(left), int(top), int(right), int(bottom)};
         int sx = int(left - x), sy = int(top - y);
-        if (from == target)
-            BlendFromSelf(*target, to, sx, sy, mode);
+        if (&source == &target)
+            BlendFromSelf(target, to, sx, sy, mode);
         else
-            Blend(*target, to, *from, sx, sy, mode);
+            Blend(target, to, source, sx, sy, mode);
     }
-    NoteDrawn(Bounds(*target));
+    return Bounds(target);
+}
+
+std::vector<std::uint8_t> ReadAllPixels(const Surface& s) {
+    std::vector<std::uint8_t> block(8 + s.ByteCount());
+    std::int32_t size[2] = {s.Width(), s.Height()};
+    std::memcpy(block.data(), size, 8);
+    if (s.ByteCount()) std::memcpy(block.data() + 8, s.Pixels(), s.ByteCount());
+    return block;
+}
+
+// The same on the current target, which records what they drew.
+
+void CopySurface(SurfaceHandle source) {
+    Surface* target = CurrentTarget.surface;
+    const Surface* from = FindSurface(source);
+    if (target && from) NoteDrawn(CopySurface(*target, *from));
+}
+
+void CopySurfaceAt(SurfaceHandle source, int x, int y, MixMode mode) {
+    Surface* target = CurrentTarget.surface;
+    const Surface* from = FindSurface(source);
+    if (target && from) NoteDrawn(CopySurfaceAt(*target, *from, x, y, mode));
 }
 
 std::vector<std::uint8_t> ReadAllPixels() {
-    const Surface* s = CurrentTarget.surface;
-    if (!s) return {};
-    std::vector<std::uint8_t> block(8 + s->ByteCount());
-    std::int32_t size[2] = {s->Width(), s->Height()};
-    std::memcpy(block.data(), size, 8);
-    if (s->ByteCount()) std::memcpy(block.data() + 8, s->Pixels(), s->ByteCount());
-    return block;
+    return CurrentTarget.surface ? ReadAllPixels(*CurrentTarget.surface) : std::vector<std::uint8_t>{};
 }

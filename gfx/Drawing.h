@@ -3,19 +3,18 @@
 // one canvas control, chosen with SelectTarget. With no current target every operation
 // does nothing and GetSurfaceSize answers (0, 0). No operation reports an error.
 #include "base/Colour.h"
-#include "gfx/Surface.h"
 #include "base/Handles.h"
+#include "base/Rect.h"
+#include "gfx/Surface.h"
 #include <cstdint>
 #include <vector>
 
 // Opaque, non-zero for a surface; 0 names none.
 using SurfaceHandle = std::uintptr_t;
 
+// How CopySurfaceAt combines a source pixel s with a target pixel t: t := s, or
+// t := t AND s bit by bit (the platform's SRCCOPY and SRCAND).
 enum class MixMode { Copy, And };
-
-// Raster operation codes of plain and AND copies.
-constexpr std::uint32_t SRCCOPY = 0xCC0020;
-constexpr std::uint32_t SRCAND = 0x8800C6;
 
 SurfaceHandle CreateSurface(int width, int height); // 0 on failure; target unchanged
 void DestroySurface();                               // only when the target is a surface
@@ -39,15 +38,29 @@ void SetPosition(int x, int y);
 // top row first, each as the bytes blue, green, red, 0.
 std::vector<std::uint8_t> ReadAllPixels();
 
-// The drawing context stands for what only the platform offers on a target: direct
-// access to its surface (image decoding) and text justification.
-struct DrawingContext {
-    Surface* surface = nullptr;
+// The drawing context stands for what only the platform offers on a target: text
+// justification. It gives no access to the target's pixels.
+class DrawingContext {
+    Surface* target_ = nullptr; // none when there was no current target
+    friend DrawingContext GetDrawingContext();
+    friend void SetTextJustification(DrawingContext context, int extra, int blanks);
 };
-DrawingContext GetDrawingContext(); // surface nullptr when there is no target
+DrawingContext GetDrawingContext();
 // Spread `extra` pixels over the `blanks` blanks of the next DrawText; (0, 0) resets.
 void SetTextJustification(DrawingContext context, int extra, int blanks);
 
-// The surface behind a handle, or nullptr (for code that works on whole blocks of
-// pixels, such as the codecs and the grid build).
-Surface* SurfaceFromHandle(SurfaceHandle handle);
+// The surface behind a handle, for code that works on a whole surface at once (the
+// codecs, the grid build); an empty 0 x 0 surface when the handle names none.
+Surface& SurfaceOf(SurfaceHandle handle);
+
+// The drawing operations on a given surface, for code that holds the surface it draws on.
+// They neither need nor change the current target and know nothing of canvas controls:
+// each returns the rectangle it drew in (empty when it drew nothing), which the forms
+// above add to a canvas control's changed rectangle.
+Rect ClearTarget(Surface& target, Colour colour);
+Colour ReadPixel(const Surface& source, int x, int y);
+Rect WritePixel(Surface& target, int x, int y, Colour colour);
+Rect DrawBox(Surface& target, int x1, int y1, int x2, int y2, Colour border, Colour fill);
+Rect CopySurface(Surface& target, const Surface& source);
+Rect CopySurfaceAt(Surface& target, const Surface& source, int x, int y, MixMode mode);
+std::vector<std::uint8_t> ReadAllPixels(const Surface& source);

@@ -37,8 +37,8 @@ void SetPosition(int x, int y) {
 
 // Like the platform's justification it stays in force until reset with (0, 0).
 void SetTextJustification(DrawingContext context, int extra, int blanks) {
-    if (!context.surface) return;
+    if (!context.target_) return;
     bool none = extra == 0 || blanks <= 0;
-    context.surface->state.justifyExtra = none ? 0 : extra;
-    context.surface->state.justifyBlanks = none ? 0 : blanks;
+    context.target_->state.justifyExtra = none ? 0 : extra;
+    context.target_->state.justifyBlanks = none ? 0 : blanks;
 }

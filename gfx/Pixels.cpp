@@ -1,5 +1,5 @@
-// Filling, single pixels and boxes on the current target. Each operation clips once and
-// then runs over rows: DrawBox and ReadPixel are called once per image pixel when the grid
+// Filling, single pixels and boxes, on a given surface and on the current target. Each
+// operation clips once and then runs over rows: DrawBox and ReadPixel are called once per image pixel when the grid
 // is built.
 #include "gfx/Drawing.h"
 #include "gfx/RectOps.h"
@@ -58,68 +58,79 @@ void ClippedBox(Surface& s, int x1, int y1, int x2, int y2, int pen, const BoxPa
 
 } // namespace
 
-void ClearTarget(Colour colour) {
-    Surface* s = CurrentTarget.surface;
-    if (!s) return;
-    s->state.x = 0;
-    s->state.y = 0;
+Rect ClearTarget(Surface& s, Colour colour) {
+    s.state.x = 0;
+    s.state.y = 0;
     if (colour == ColourDefault) {
-        if (s->state.transparentBackground) return;
-        colour = s->state.background;
+        if (s.state.transparentBackground) return Rect{};
+        colour = s.state.background;
     } else if (colour == ColourTransparent) {
-        return;
+        return Rect{};
     }
-    std::fill_n(s->Pixels(), static_cast<std::size_t>(s->Width()) * s->Height(),
+    std::fill_n(s.Pixels(), static_cast<std::size_t>(s.Width()) * s.Height(),
                 PixelFromColour(colour));
-    NoteDrawn(Bounds(*s));
+    return Bounds(s);
 }
 
-Colour ReadPixel(int x, int y) {
-    const Surface* s = CurrentTarget.surface;
-    if (!s || static_cast<unsigned>(x) >= static_cast<unsigned>(s->Width()) ||
-        static_cast<unsigned>(y) >= static_cast<unsigned>(s->Height()))
+Colour ReadPixel(const Surface& s, int x, int y) {
+    if (static_cast<unsigned>(x) >= static_cast<unsigned>(s.Width()) ||
+        static_cast<unsigned>(y) >= static_cast<unsigned>(s.Height()))
         return NoColour;
-    return ColourFromPixel(s->Row(y)[x]);
+    return ColourFromPixel(s.Row(y)[x]);
 }
 
-void WritePixel(int x, int y, Colour colour) {
-    Surface* s = CurrentTarget.surface;
-    if (!s) return;
-    s->state.x = x;
-    s->state.y = y;
-    if (static_cast<unsigned>(x) >= static_cast<unsigned>(s->Width()) ||
-        static_cast<unsigned>(y) >= static_cast<unsigned>(s->Height()))
-        return;
-    if (colour == ColourDefault) colour = s->state.foreground;
-    s->Row(y)[x] = PixelFromColour(colour);
-    NoteDrawn(Rect{x, y, x + 1, y + 1});
+Rect WritePixel(Surface& s, int x, int y, Colour colour) {
+    s.state.x = x;
+    s.state.y = y;
+    if (static_cast<unsigned>(x) >= static_cast<unsigned>(s.Width()) ||
+        static_cast<unsigned>(y) >= static_cast<unsigned>(s.Height()))
+        return Rect{};
+    if (colour == ColourDefault) colour = s.state.foreground;
+    s.Row(y)[x] = PixelFromColour(colour);
+    return Rect{x, y, x + 1, y + 1};
 }
 
 // Covers x1 <= x < x2, y1 <= y < y2 after ordering the corners. The pen is centred on the
 // outermost ring of that area, so a pen of width 0 or 1 draws exactly that ring and a
 // wider pen spreads half its width outside the area.
-void DrawBox(int x1, int y1, int x2, int y2, Colour border, Colour fill) {
-    Surface* s = CurrentTarget.surface;
-    if (!s) return;
+Rect DrawBox(Surface& s, int x1, int y1, int x2, int y2, Colour border, Colour fill) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
-    if (x1 == x2 || y1 == y2) return;
+    if (x1 == x2 || y1 == y2) return Rect{};
     x1 = Clamp(x1), y1 = Clamp(y1), x2 = Clamp(x2), y2 = Clamp(y2);
 
-    const DrawingState& state = s->state;
+    const DrawingState& state = s.state;
     Colour borderColour = border == ColourDefault ? state.foreground : border & 0xFFFFFF;
     Colour fillColour = fill == ColourDefault ? borderColour : fill & 0xFFFFFF;
     BoxPaint paint{PixelFromColour(borderColour), PixelFromColour(fillColour),
                    fill != ColourTransparent};
     int pen = std::clamp(state.penWidth, 1, CoordinateLimit);
-    if (pen == 1 && x1 >= 0 && y1 >= 0 && x2 <= s->Width() && y2 <= s->Height()) {
+    if (pen == 1 && x1 >= 0 && y1 >= 0 && x2 <= s.Width() && y2 <= s.Height()) {
         if (x2 - x1 == 8)
-            UnclippedBox<8>(*s, x1, y1, x2, y2, paint);
+            UnclippedBox<8>(s, x1, y1, x2, y2, paint);
         else
-            UnclippedBox<0>(*s, x1, y1, x2, y2, paint);
+            UnclippedBox<0>(s, x1, y1, x2, y2, paint);
     } else {
-        ClippedBox(*s, x1, y1, x2, y2, pen, paint);
+        ClippedBox(s, x1, y1, x2, y2, pen, paint);
     }
     int grow = pen / 2 + 1;
-    NoteDrawn(Rect{x1 - grow, y1 - grow, x2 + grow, y2 + grow});
+    return Rect{x1 - grow, y1 - grow, x2 + grow, y2 + grow};
+}
+
+// The same on the current target, which records what they drew.
+
+void ClearTarget(Colour colour) {
+    if (Surface* s = CurrentTarget.surface) NoteDrawn(ClearTarget(*s, colour));
+}
+
+Colour ReadPixel(int x, int y) {
+    return CurrentTarget.surface ? ReadPixel(*CurrentTarget.surface, x, y) : NoColour;
+}
+
+void WritePixel(int x, int y, Colour colour) {
+    if (Surface* s = CurrentTarget.surface) NoteDrawn(WritePixel(*s, x, y, colour));
+}
+
+void DrawBox(int x1, int y1, int x2, int y2, Colour border, Colour fill) {
+    if (Surface* s = CurrentTarget.surface) NoteDrawn(DrawBox(*s, x1, y1, x2, y2, border, fill));
 }

@@ -19,11 +19,17 @@ SurfaceHandle HandleOf(const Surface* surface) {
 
 } // namespace
 
-Surface* SurfaceFromHandle(SurfaceHandle handle) {
+Surface* FindSurface(SurfaceHandle handle) {
     if (handle == 0) return nullptr;
     for (const auto& surface : liveSurfaces)
         if (HandleOf(surface.get()) == handle) return surface.get();
     return nullptr;
+}
+
+Surface& SurfaceOf(SurfaceHandle handle) {
+    static Surface none(0, 0);
+    Surface* surface = FindSurface(handle);
+    return surface ? *surface : none;
 }
 
 SurfaceHandle CreateSurface(int width, int height) {
@@ -43,7 +49,7 @@ void DestroySurface() {
 }
 
 void SelectTarget(SurfaceHandle handle) {
-    CurrentTarget = Target{SurfaceFromHandle(handle), nullptr};
+    CurrentTarget = Target{FindSurface(handle), nullptr};
 }
 
 void ReleaseTarget() {
@@ -57,5 +63,7 @@ void GetSurfaceSize(int& width, int& height) {
 }
 
 DrawingContext GetDrawingContext() {
-    return DrawingContext{CurrentTarget.surface};
+    DrawingContext context;
+    context.target_ = CurrentTarget.surface;
+    return context;
 }

@@ -2,6 +2,7 @@
 // The current target of the drawing layer and the bookkeeping of canvas controls. Only
 // the gfx/ sources include this header.
 #include "gfx/CanvasControl.h"
+#include "gfx/Drawing.h"
 #include "gfx/Surface.h"
 #include <memory>
 
@@ -21,6 +22,9 @@ struct Target {
     CanvasRecord* canvas = nullptr;
 };
 extern Target CurrentTarget;
+
+// The live off-screen surface behind a handle, or nullptr.
+Surface* FindSurface(SurfaceHandle handle);
 
 // Grows the canvas's changed rectangle by r (target pixels, clipped here) and, in immediate
 // mode, repaints it at once.

@@ -30,13 +30,12 @@ void ComposeInsideRow(std::vector<std::uint32_t>& row, const Colour* colours, in
 
 } // namespace
 
-std::vector<Colour> ReadImageColours(const Surface* image, int width, int height) {
+std::vector<Colour> ReadImageColours(const Surface& image, int width, int height) {
     std::vector<Colour> colours(static_cast<std::size_t>(width) * height, NoColour);
-    if (!image) return colours;
-    const int rows = std::min(height, image->Height());
-    const int columns = std::min(width, image->Width());
+    const int rows = std::min(height, image.Height());
+    const int columns = std::min(width, image.Width());
     for (int r = 0; r < rows; ++r) {
-        const std::uint32_t* pixels = image->Row(r);
+        const std::uint32_t* pixels = image.Row(r);
         Colour* out = colours.data() + static_cast<std::size_t>(r) * width;
         for (int c = 0; c < columns; ++c) out[c] = ColourFromPixel(pixels[c]);
     }

@@ -7,8 +7,8 @@
 #include <vector>
 
 // Image pixels (0..width-1, 0..height-1), row by row, as ReadPixel answers them: NoColour
-// where the image does not reach (or there is no image).
-std::vector<Colour> ReadImageColours(const Surface* image, int width, int height);
+// where the image does not reach.
+std::vector<Colour> ReadImageColours(const Surface& image, int width, int height);
 
 // Paints the boxes of a width x height grid, cell (c, r) at paper (7c, 7r) with a black
 // border and colours[r * width + c] inside, clipped to the paper. A colour that is not a

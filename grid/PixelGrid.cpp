@@ -21,9 +21,8 @@ void BuildGrid(int imageWidth, int imageHeight) {
     if (imageWidth <= 0 || imageHeight <= 0) return;
     grid.columns = imageWidth;
     grid.rows = imageHeight;
-    grid.realColours = ReadImageColours(SurfaceFromHandle(ImageBitmap), imageWidth, imageHeight);
-    if (Surface* paper = SurfaceFromHandle(PaperBitmap))
-        PaintGridBoxes(*paper, grid.realColours, imageWidth, imageHeight);
+    grid.realColours = ReadImageColours(SurfaceOf(ImageBitmap), imageWidth, imageHeight);
+    PaintGridBoxes(SurfaceOf(PaperBitmap), grid.realColours, imageWidth, imageHeight);
     SelectTarget(PaperBitmap); // where drawing the last box would have left it
 }
 

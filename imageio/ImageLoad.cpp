@@ -37,18 +37,12 @@ SurfaceHandle GraphicLoadImageFileToBitmap(const std::string& path, int width, i
 
     SelectTarget(result);
     ClearTarget(White);
-    Surface* surface = GetDrawingContext().surface;
-    if (surface) {
-        // Another size than the image's own: stretched to exactly that size, no aspect kept.
-        if (surfaceWidth != image->width() || surfaceHeight != image->height())
-            *image = image->convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                         .scaled(surfaceWidth, surfaceHeight, Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
-        BlendOntoWhite(*image, *surface);
-    } else {
-        DestroySurface(); // still the current target: the half-made surface goes
-        result = 0;
-    }
+    // Another size than the image's own: stretched to exactly that size, no aspect kept.
+    if (surfaceWidth != image->width() || surfaceHeight != image->height())
+        *image = image->convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                     .scaled(surfaceWidth, surfaceHeight, Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    BlendOntoWhite(*image, SurfaceOf(result));
     ReleaseTarget();
     return result;
 }

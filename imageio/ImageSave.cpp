@@ -10,14 +10,13 @@ namespace {
 
 const char* const SaveCaption = "Programador";
 
-// The target's pixels seen as a picture, without copying: a surface keeps them exactly as
+// The surface's pixels seen as a picture, without copying: a surface keeps them exactly as
 // a PixelBlock's pixel part (bytes blue, green, red, 0, rows top first), which the
-// codecs read as RGB32 (they ignore the fourth byte). Null when there is no target.
-QImage WrapTargetPixels() {
-    const Surface* surface = GetDrawingContext().surface;
-    if (!surface) return QImage();
-    return QImage(reinterpret_cast<const uchar*>(surface->Pixels()), surface->Width(),
-                  surface->Height(), surface->Width() * 4, QImage::Format_RGB32);
+// codecs read as RGB32 (they ignore the fourth byte). Null for an empty surface.
+QImage WrapPixels(const Surface& surface) {
+    if (!surface.Pixels()) return QImage();
+    return QImage(reinterpret_cast<const uchar*>(surface.Pixels()), surface.Width(),
+                  surface.Height(), surface.Width() * 4, QImage::Format_RGB32);
 }
 
 void ShowSaveMessage(const std::string& text) {
@@ -34,7 +33,7 @@ void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path
         ShowSaveMessage("Formato de imagen desconocido ...\r\n" + path);
         return;
     }
-    QImage image = WrapTargetPixels();
+    QImage image = WrapPixels(SurfaceOf(surface));
     bool saved = !image.isNull() && ReplaceFileWith(path, [&](int fd) {
         return EncodeImage(image, *encoder, fd);
     }).done;

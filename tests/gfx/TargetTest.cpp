@@ -14,8 +14,8 @@ TEST_F(TargetTest, CreateSurfaceRefusesImpossibleSizesAndSelectsNothing) {
     EXPECT_EQ(std::pair(w, h), std::pair(2, 2));
     SelectTarget(other);
     DestroySurface();
-    EXPECT_EQ(SurfaceFromHandle(other), nullptr);
-    EXPECT_NE(SurfaceFromHandle(kept), nullptr);
+    EXPECT_EQ(SurfaceOf(other).Pixels(), nullptr);
+    EXPECT_NE(SurfaceOf(kept).Pixels(), nullptr);
     GetSurfaceSize(w, h);
     EXPECT_EQ(std::pair(w, h), std::pair(0, 0));
 }

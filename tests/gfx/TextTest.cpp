@@ -21,9 +21,10 @@ std::pair<int, int> Position() {
 class TextTest : public GfxTest {
   protected:
     FontHandle font = CreateFont("Tahoma", 12, 700);
+    SurfaceHandle page = 0;
     int line = 0; // line height, pixels
     void SetUp() override {
-        Make(120, 40);
+        page = Make(120, 40);
         SelectFont(font);
         NewLine();
         line = Position().second;
@@ -90,7 +91,7 @@ TEST_F(TextTest, DrawTextStaysInItsBandAndAdvances) {
     EXPECT_EQ(Inked(0, 0, 120, 40), Inked(10, 5, 120, 5 + line)); // clipped at the edge
     NewLine();
     EXPECT_EQ(Position(), std::pair(0, 5 + line));
-    const Surface* s = GetDrawingContext().surface;
+    const Surface* s = &SurfaceOf(page);
     for (int i = 0; i < s->Width() * s->Height(); ++i)
         ASSERT_EQ(s->Pixels()[i] >> 24, 0u) << "pixel " << i;
     ReleaseTarget();

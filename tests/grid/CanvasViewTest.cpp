@@ -54,8 +54,8 @@ TEST_P(CompositionTest, ViewShowsThePaperAtItsPlacementAndWhiteElsewhere) {
     PaperPlacement.left = GetParam().left;
     PaperPlacement.top = GetParam().top;
     RefreshView();
-    const Surface* paper = SurfaceFromHandle(PaperBitmap);
-    const Surface* view = SurfaceFromHandle(ViewBitmap);
+    const Surface* paper = &SurfaceOf(PaperBitmap);
+    const Surface* view = &SurfaceOf(ViewBitmap);
     const Surface* canvas = CanvasPixels();
     int wrongView = 0, wrongCanvas = 0;
     for (int y = 0; y < ViewHeight; ++y)

@@ -51,8 +51,8 @@ unsigned long GridModelTest::Compositions() const {
 }
 
 void GridModelTest::ExpectPaperMatchesImage() const {
-    const Surface* paper = SurfaceFromHandle(PaperBitmap);
-    const Surface* image = SurfaceFromHandle(ImageBitmap);
+    const Surface* paper = &SurfaceOf(PaperBitmap);
+    const Surface* image = &SurfaceOf(ImageBitmap);
     int mismatches = 0;
     for (int r = 0; r < ImageHeight; ++r)
         for (int c = 0; c < ImageWidth; ++c) {

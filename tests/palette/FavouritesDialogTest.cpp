@@ -196,7 +196,7 @@ TEST_F(FavouritesDialogTest, HoverHighlightsOnTheControlOnlyAndOnlyOnCells) {
         Pointer(dialog, WM_MOUSEMOVE, 10, 10);
         EXPECT_EQ(At(dialog, Palette, 4, 10), White) << "cell (0, 0) outlined in white";
         EXPECT_EQ(At(dialog, Palette, 29, 10), Black) << "the next repaint took (1, 0)'s away";
-        EXPECT_EQ(PixelAt(SurfaceFromHandle(PaletteSurface), 4, 10), Black);
+        EXPECT_EQ(PixelAt(&SurfaceOf(PaletteSurface), 4, 10), Black);
         // Past the 13 x 10 cells neither a move nor a left press does anything.
         for (auto [x, y] : std::initializer_list<std::pair<int, int>>{
                  {325, 10}, {330, 100}, {10, 250}, {200, 257}}) {

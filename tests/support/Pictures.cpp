@@ -55,21 +55,30 @@ Rows Picture(const Surface* surface, int x, int y, int w, int h, const Legend& o
 }
 
 Rows Picture(SurfaceHandle surface, int x, int y, int w, int h, const Legend& own) {
-    return Picture(SurfaceFromHandle(surface), x, y, w, h, own);
+    return Picture(&SurfaceOf(surface), x, y, w, h, own);
 }
 
 Rows Picture(SurfaceHandle surface, const Legend& own) {
-    const Surface* pixels = SurfaceFromHandle(surface);
-    if (!pixels) return {};
-    return Picture(pixels, 0, 0, pixels->Width(), pixels->Height(), own);
+    const Surface& pixels = SurfaceOf(surface);
+    return Picture(&pixels, 0, 0, pixels.Width(), pixels.Height(), own);
 }
 
 Rows TargetPicture(int x, int y, int w, int h, const Legend& own) {
-    return Picture(GetDrawingContext().surface, x, y, w, h, own);
+    Rows rows(h, std::string(w, '-'));
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            if (const Colour colour = ReadPixel(x + i, y + j); colour != NoColour)
+                rows[j][i] = LetterOf(colour, own);
+    return rows;
 }
 
 void Paint(const Rows& rows, const Legend& own) {
-    if (Surface* target = GetDrawingContext().surface) PaintOnto(*target, rows, own);
+    int x = 0, y = 0;
+    GetPosition(x, y);
+    for (std::size_t j = 0; j < rows.size(); ++j)
+        for (std::size_t i = 0; i < rows[j].size(); ++i)
+            WritePixel(static_cast<int>(i), static_cast<int>(j), LetterColour(rows[j][i], own));
+    SetPosition(x, y);
 }
 
 SurfaceHandle SurfaceFromPicture(const Rows& rows, const Legend& own) {
@@ -78,9 +87,8 @@ SurfaceHandle SurfaceFromPicture(const Rows& rows, const Legend& own) {
         width = std::max(width, row.size());
     const SurfaceHandle handle =
         CreateSurface(static_cast<int>(width), static_cast<int>(rows.size()));
-    Surface* surface = SurfaceFromHandle(handle);
-    if (!surface) return handle;
-    std::fill_n(surface->Pixels(), surface->ByteCount() / 4, PixelFromColour(White));
-    PaintOnto(*surface, rows, own);
+    Surface& surface = SurfaceOf(handle);
+    ClearTarget(surface, White);
+    PaintOnto(surface, rows, own);
     return handle;
 }

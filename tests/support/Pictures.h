@@ -36,10 +36,9 @@ Rows Picture(SurfaceHandle surface, const Legend& own = {}); // the whole surfac
 // A block of the current target, an off-screen surface or a canvas control.
 Rows TargetPicture(int x, int y, int w, int h, const Legend& own = {});
 
-// Writes the picture into the current target's pixels from (0, 0), without the drawing
-// operations (so the position stays and a canvas records nothing). A row may be shorter
-// than the others: the pixels past its end keep their colour. Nothing is written outside
-// the target.
+// Writes the picture into the current target's pixels from (0, 0), pixel by pixel; the
+// position stays where it was. A row may be shorter than the others: the pixels past its
+// end keep their colour. Nothing is written outside the target.
 void Paint(const Rows& rows, const Legend& own = {});
 // A new surface as wide as the longest row and as high as the rows, white where a short
 // row names no pixel. The current target stays as it was.
