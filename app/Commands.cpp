@@ -3,11 +3,11 @@
 #include "app/MenuBar.h"
 #include "app/Settings.h"
 #include "state/State.h"
+#include "grid/Tools.h"
 #include "imageio/FileChooser.h"
 #include "imageio/ImageSave.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
-#include <cstdint>
 
 const char* const AuthorText = "Creado por : \r\nhttps://colvero.example.org\r\n\r\nVisítame !!";
 
@@ -15,37 +15,13 @@ namespace {
 
 constexpr int SaveMode = 1; // the file chooser's save dialog
 
-// A tool-mode item and the mode value it selects.
-struct ModeItem {
-    unsigned id;
-    std::int32_t mode;
-};
-
-// Each submenu's items in the order their check marks are set.
-constexpr ModeItem LeftItems[] = {
-    {CmdMovePaper, MovePaper},
-    {CmdEditCapturedColour, EditCapturedColour},
-    {CmdEditRealColour, EditRealColour},
-    {CmdEditCapturedColourMultiple, EditCapturedColourMultiple},
-    {CmdEditRealColourMultiple, EditRealColourMultiple},
-};
-constexpr ModeItem RightItems[] = {
-    {CmdCaptureColour, CaptureColour},
-    {CmdFavouriteColours, FavouriteColours},
-};
-
-// Sets mode to the chosen item's value and leaves the check mark on that item alone
-// within its submenu. False when id is not in items.
-template <std::size_t N>
-bool ChooseMode(const ModeItem (&items)[N], unsigned id, std::int32_t& mode) {
-    const ModeItem* chosen = nullptr;
-    for (const ModeItem& item : items)
-        if (item.id == id) chosen = &item;
-    if (!chosen) return false;
-    mode = chosen->mode;
-    for (const ModeItem& item : items)
-        SetMenuCheck(item.id, item.id == id ? MFS_CHECKED : 0);
-    return true;
+// Chooses the tool: its button's mode takes the tool's value, and the check mark is on
+// the tool's item alone among the items of that button.
+void ChooseTool(const Tool& chosen) {
+    ModeOf(chosen.button) = chosen.mode;
+    for (const Tool& tool : Tools())
+        if (tool.button == chosen.button)
+            SetMenuCheck(tool.commandId, &tool == &chosen ? MFS_CHECKED : 0);
 }
 
 // "Grabar": the chooser's answer replaces the file name even when it is empty (cancel).
@@ -83,6 +59,5 @@ constexpr CommandRow Commands[] = {
 void MainWindowCommand(unsigned id) {
     for (const CommandRow& row : Commands)
         if (row.id == id) return row.action();
-    if (ChooseMode(LeftItems, id, LeftButtonMode)) return;
-    ChooseMode(RightItems, id, RightButtonMode);
+    if (const Tool* tool = ToolOfCommand(id)) ChooseTool(*tool);
 }

@@ -1,43 +1,50 @@
 #include "app/MenuBar.h"
 #include "state/State.h"
+#include "grid/Tools.h"
 #include "platform/Menu.h"
 
 namespace {
 
-enum class MenuRowKind { Popup, Item, Separator };
+enum class MenuRowKind { Popup, Item, Separator, LeftTools, RightTools };
 using enum MenuRowKind;
 
 // One row of the menu tree, top-down: level 1 is the bar, 2 a popup of the bar, 3 a
-// submenu of that popup.
+// submenu of that popup. LeftTools and RightTools stand for an item per tool of that
+// button, from the tool table.
 struct MenuRow {
     int level;
     const char* text;
     MenuRowKind kind;
-    unsigned id;    // items only
-    unsigned state; // MFS_CHECKED or 0, items only
+    unsigned id; // items only
 };
 
-// Two texts end in one blank on purpose: they are the program's own texts.
 constexpr MenuRow Rows[] = {
-    {1, "Archivos", Popup, 0, 0},
-    {2, "Grabar", Item, CmdSave, 0},
-    {2, "-", Separator, 0, 0},
-    {2, "Autor", Item, CmdAuthor, 0},
-    {1, "Opciones", Popup, 0, 0},
-    {2, "Configurador", Item, CmdConfigure, 0},
-    {1, "Raton", Popup, 0, 0},
-    {2, "Izquierda", Popup, 0, 0},
-    {3, "Mover papel", Item, CmdMovePaper, MFS_CHECKED},
-    {3, "Editar Color captado ", Item, CmdEditCapturedColour, 0},
-    {3, "Editar Color captado Multiple", Item, CmdEditCapturedColourMultiple, 0},
-    {3, "Editar Color Real ", Item, CmdEditRealColour, 0},
-    {3, "Editar Color Real Multiple", Item, CmdEditRealColourMultiple, 0},
-    {2, "Derecha", Popup, 0, 0},
-    {3, "Captar Color", Item, CmdCaptureColour, MFS_CHECKED},
-    {3, "Mis Colores Favoritos", Item, CmdFavouriteColours, 0},
+    {1, "Archivos", Popup, 0},
+    {2, "Grabar", Item, CmdSave},
+    {2, "-", Separator, 0},
+    {2, "Autor", Item, CmdAuthor},
+    {1, "Opciones", Popup, 0},
+    {2, "Configurador", Item, CmdConfigure},
+    {1, "Raton", Popup, 0},
+    {2, "Izquierda", Popup, 0},
+    {3, nullptr, LeftTools, 0},
+    {2, "Derecha", Popup, 0},
+    {3, nullptr, RightTools, 0},
 };
 
 constexpr int Depth = 3;
+
+// An item per tool of the button; the first starts checked. A new item is unchecked and
+// enabled: only a check mark needs setting.
+void AppendTools(MenuHandle menu, MouseButton button) {
+    bool first = true;
+    for (const Tool& tool : Tools()) {
+        if (tool.button != button) continue;
+        AppendMenu(menu, MF_STRING, tool.commandId, tool.menuText);
+        if (first) SetMenuCheck(tool.commandId, MFS_CHECKED);
+        first = false;
+    }
+}
 
 } // namespace
 
@@ -59,8 +66,12 @@ MenuHandle BuildMenuBar(WindowHandle window) {
             break;
         case Item:
             AppendMenu(parent, MF_STRING, row.id, row.text);
-            // A new item is unchecked and enabled: only a check mark needs setting.
-            if (row.state != 0) SetMenuCheck(row.id, row.state);
+            break;
+        case LeftTools:
+            AppendTools(parent, MouseButton::Left);
+            break;
+        case RightTools:
+            AppendTools(parent, MouseButton::Right);
             break;
         }
     }

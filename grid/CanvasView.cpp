@@ -1,8 +1,8 @@
 #include "grid/CanvasView.h"
 #include "state/State.h"
 #include "gfx/Drawing.h"
-#include "grid/ColourTools.h"
 #include "grid/Panning.h"
+#include "grid/Tools.h"
 #include "platform/Window.h"
 #include <cstdint>
 
@@ -16,20 +16,22 @@ constexpr std::uint32_t CanvasStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOT
 WindowProc previousCanvasProc = nullptr;
 unsigned long compositions = 0;
 
-void LeftButtonDown(int x, int y) {
-    if (LeftButtonMode == MovePaper) StartDrag(x, y);
-    else if (IsPaintMode(LeftButtonMode)) StartPainting(x, y);
+// What the chosen tool of the button does. A move is the left tool's only: in the paint
+// modes it never pans, even while a drag is still on.
+void Press(MouseButton button, int x, int y) {
+    const Tool* tool = ChosenTool(button);
+    if (tool && tool->press) tool->press(x, y);
 }
 
-void MouseMove(int x, int y) {
-    // In the paint modes a move never pans, even while a drag is still on.
-    if (LeftButtonMode == MovePaper) DragTo(x, y);
-    else if (IsPaintMode(LeftButtonMode)) ContinuePainting(x, y);
+void Drag(int x, int y) {
+    const Tool* tool = ChosenTool(MouseButton::Left);
+    if (tool && tool->drag) tool->drag(x, y);
 }
 
 void LeftButtonUp() {
-    EndDrag();
-    if (IsPaintMode(LeftButtonMode)) EndPainting();
+    EndDrag(); // in any mode: a drag ends whatever tool is chosen meanwhile
+    const Tool* tool = ChosenTool(MouseButton::Left);
+    if (tool && tool->release) tool->release();
 }
 
 } // namespace
@@ -63,10 +65,10 @@ LRESULT CanvasProc(WindowHandle window, unsigned message, WPARAM wParam, LPARAM 
     switch (message) {
     case WM_KEYDOWN: PanByKey(LOWORD(wParam)); break;
     case WM_MOUSEWHEEL: PanByWheel(static_cast<std::int16_t>(HIWORD(wParam))); break;
-    case WM_MOUSEMOVE: MouseMove(x, y); break;
+    case WM_MOUSEMOVE: Drag(x, y); break;
     case WM_LBUTTONUP: LeftButtonUp(); break;
-    case WM_LBUTTONDOWN: LeftButtonDown(x, y); break;
-    case WM_RBUTTONDOWN: RightButtonPress(x, y); break;
+    case WM_LBUTTONDOWN: Press(MouseButton::Left, x, y); break;
+    case WM_RBUTTONDOWN: Press(MouseButton::Right, x, y); break;
     default: break;
     }
     if (!previousCanvasProc) return 0;

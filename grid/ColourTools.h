@@ -1,17 +1,36 @@
 #pragma once
-// The canvas's editing tools: painting cells with the left button in LeftButtonMode 1 to 4,
-// capturing a colour or opening the favourites with the right button. Positions are view
-// pixels.
+// The canvas's editing tools (grid/Tools.h has their table): painting cells with the left
+// button, capturing a colour or opening the favourites with the right button. Positions
+// are view pixels.
+#include "grid/PixelGrid.h"
+#include "state/State.h"
 
-bool IsPaintMode(int leftButtonMode); // 1 to 4
+// What a paint tool does to the grid cell under the mouse: the cells it repaints, each
+// through RepaintCell, and their colours.
+using CellPaint = void (*)(CellPosition cell);
+void PaintCapturedCell(CellPosition cell);  // the cell, with CurrentColour
+void PaintRealCell(CellPosition cell);      // the cell, with its own real colour
+void PaintCapturedBlock(CellPosition cell); // fillWidth x fillHeight cells hanging right
+void PaintRealBlock(CellPosition cell);     // and down from it, likewise
 
-// One paint step for LeftButtonMode at the view position: the cell under the mouse, or
-// the block hanging right and down from it, then one RefreshView. Nothing at all when
-// the position shows no cell.
-void PaintStep(int x, int y);
+// One paint step at the view position: `paint` on the cell under the mouse, then one
+// RefreshView; nothing at all when the position shows no cell.
+void PaintStep(int x, int y, CellPaint paint);
 
-void StartPainting(int x, int y);    // left press in a paint mode
-void ContinuePainting(int x, int y); // mouse move in a paint mode
-void EndPainting();                  // left release in a paint mode
+// A paint tool's press starts a stroke and paints, also off the image (dragging onto it
+// then paints); its drags paint while the stroke lasts, only the cell under the mouse
+// (cells crossed between two moves stay as they are); its release ends the stroke.
+template <CellPaint paint>
+void StartPainting(int x, int y) {
+    painting = true;
+    PaintStep(x, y, paint);
+}
+template <CellPaint paint>
+void ContinuePainting(int x, int y) {
+    if (painting) PaintStep(x, y, paint);
+}
+void EndPainting();
 
-void RightButtonPress(int x, int y);
+// The right button's tools.
+void CaptureColourAt(int x, int y); // CurrentColour from the canvas, then its dialog
+void OpenFavourites(int x, int y);  // the favourites dialog, one at a time

@@ -14,13 +14,14 @@ constexpr int ViewWidth = 1200;  // the view and the canvas control
 constexpr int ViewHeight = 950;
 constexpr int CanvasControlId = 100;
 
-// Left-button tools
+// The tool modes' values; each tool's menu item and actions are in its row of the tool
+// table (grid/Tools.h). Left-button tools:
 constexpr int MovePaper = 0;
 constexpr int EditCapturedColour = 1;
 constexpr int EditRealColour = 2;
 constexpr int EditCapturedColourMultiple = 3;
 constexpr int EditRealColourMultiple = 4;
-// Right-button tools
+// Right-button tools:
 constexpr int CaptureColour = 1;
 constexpr int FavouriteColours = 2;
 
