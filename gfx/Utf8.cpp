@@ -17,27 +17,24 @@ bool IsContinuation(unsigned char byte) {
 
 } // namespace
 
+CodePoint CodePointAt(std::string_view text, std::size_t i) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = SequenceLength(lead);
+    bool valid = length != 0 && i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k)
+        valid = IsContinuation(static_cast<unsigned char>(text[i + k]));
+    if (!valid) return {U'\uFFFD', i, 1};
+    char32_t value = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k)
+        value = (value << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) value = U'\uFFFD';
+    return {value, i, length};
+}
+
 std::vector<CodePoint> DecodeUtf8(std::string_view text) {
     std::vector<CodePoint> points;
     points.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = SequenceLength(lead);
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k)
-            valid = IsContinuation(static_cast<unsigned char>(text[i + k]));
-        if (!valid) {
-            points.push_back({U'\uFFFD', i, 1});
-            ++i;
-            continue;
-        }
-        char32_t value = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k)
-            value = (value << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) value = U'\uFFFD';
-        points.push_back({value, i, length});
-        i += length;
-    }
+    for (std::size_t i = 0; i < text.size(); i += points.back().length)
+        points.push_back(CodePointAt(text, i));
     return points;
 }

@@ -89,6 +89,18 @@ TEST_F(TextBlockTest, WrappingAlwaysMovesOnAndStopsAtAHundredLines) {
     EXPECT_NE(lines[99].find(numbered(149)), std::string::npos);
 }
 
+// Too narrow for any character, a control takes one a line: a character as RFC 3629
+// counts it, so 0xC0, 0xC1 and 0xF5-0xFF start none and stand alone, each a line.
+TEST_F(TextBlockTest, TooNarrowForOneCharacterTakesOneALine) {
+    Make(1);
+    const std::string text = "\xC0\x80\xC1\xBF" "a\xC3\xB1\xE2\x82\xAC\xF0\x9D\x84\x9E"
+                             "\xF5\x80\x80\x80\xF7\xBF\xFF";
+    EXPECT_EQ(WrapTextBlock(text, width),
+              (std::vector<std::string>{"\xC0", "\x80", "\xC1", "\xBF", "a", "\xC3\xB1",
+                                        "\xE2\x82\xAC", "\xF0\x9D\x84\x9E", "\xF5", "\x80",
+                                        "\x80", "\x80", "\xF7", "\xBF", "\xFF"}));
+}
+
 struct ModeCase {
     const char* name;
     int mode;
