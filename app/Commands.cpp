@@ -31,7 +31,7 @@ void SaveImage() {
 }
 
 void ShowAuthor() {
-    MessageBox(nullptr, AuthorText, "Programador", MB_OK);
+    MessageBox(nullptr, AuthorText, ProgramCaption, MB_OK);
 }
 
 // "Configurador": one dialog at a time (it has no owner, so the menu stays usable while

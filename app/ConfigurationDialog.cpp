@@ -2,7 +2,6 @@
 #include "app/NumberFromText.h"
 #include "state/State.h"
 #include "gfx/Font.h"
-#include "platform/DialogFocus.h"
 #include "platform/Window.h"
 #include <cstdint>
 #include <string>
@@ -68,9 +67,6 @@ LRESULT ConfigurationDialogProc(WindowHandle dialog, unsigned message, WPARAM wP
         SetDlgItemText(dialog, IdcWidthEdit, std::to_string(fillWidth));
         SetDlgItemText(dialog, IdcHeightEdit, std::to_string(fillHeight));
         break;
-    case WM_NCACTIVATE:
-        KeepFocusAcrossActivation(dialog, wParam);
-        break;
     case WM_COMMAND:
         if (LOWORD(wParam) == IdcExit && HIWORD(wParam) <= 1) {
             fillWidth = FillFromBox(dialog, IdcWidthEdit);
@@ -83,7 +79,7 @@ LRESULT ConfigurationDialogProc(WindowHandle dialog, unsigned message, WPARAM wP
 }
 
 std::intptr_t ShowConfigurationDialog(WindowHandle owner) {
-    FontHandle font = CreateFont("MS Sans Serif", 10, 700);
+    FontHandle font = CreateDialogFont(10);
     WindowHandle dialog = CreateDialogWindow(
         "Configuración", DialogUnitsToPixelsX(70), DialogUnitsToPixelsY(70),
         DialogUnitsToPixelsX(160), DialogUnitsToPixelsY(121), DialogStyle, WS_EX_TOPMOST, owner);

@@ -14,8 +14,6 @@ constexpr const char* DefaultValue = "3";
 // A value is read into 260 bytes: its first 259 characters are converted.
 constexpr std::size_t ValueRoom = 259;
 
-std::string settingsFolder; // empty: the executable's folder
-
 std::int16_t ReadValue(const char* key, const std::string& path) {
     return NumberFromText(GetPrivateProfileString(Section, key, DefaultValue, path).substr(0, ValueRoom));
 }
@@ -29,11 +27,7 @@ std::string FileText(std::int16_t value) {
 } // namespace
 
 std::string SettingsFilePath() {
-    return (settingsFolder.empty() ? ExecutableFolder() : settingsFolder) + SettingsFileName;
-}
-
-void SetSettingsFolderForTesting(const std::string& folder) {
-    settingsFolder = folder;
+    return ExecutableFolder() + SettingsFileName;
 }
 
 void Settings(const std::string& action) {

@@ -9,7 +9,3 @@ void Settings(const std::string& action);
 
 // The full path of the settings file, never shortened.
 std::string SettingsFilePath();
-
-// Tests keep the settings file in a folder of their own (ending with "/"); empty goes
-// back to the executable's folder.
-void SetSettingsFolderForTesting(const std::string& folder);

@@ -22,7 +22,7 @@ void RefuseImage() {
     MessageBox(nullptr,
                "La imagen no puede ser mayor a : \r\n" + limit + "x" + limit +
                    "\r\nDisculpen ...\r\n" + SizeText(ImageWidth, ImageHeight),
-               "Programador", MB_OK);
+               ProgramCaption, MB_OK);
 }
 
 // The surfaces would otherwise end with the process; releasing them lets a test run the

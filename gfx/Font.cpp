@@ -9,6 +9,10 @@ void DeleteFont(FontHandle font) {
     delete font;
 }
 
+FontHandle CreateDialogFont(int points) {
+    return CreateFont("MS Sans Serif", points, 700);
+}
+
 FontRendering RenderingOf(const Font& description) {
     FontRendering rendering;
     if (!description.face.empty()) rendering.families.push_back(description.face);

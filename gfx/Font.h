@@ -13,6 +13,8 @@ using FontHandle = const Font*;
 
 FontHandle CreateFont(const std::string& face, int points, int weight);
 void DeleteFont(FontHandle font);
+// The dialogs' bold face for their buttons and labels, at a size in points.
+FontHandle CreateDialogFont(int points);
 
 // Installed with the program's packages; stands in for faces this machine lacks.
 constexpr const char* FallbackFamily = "DejaVu Sans";

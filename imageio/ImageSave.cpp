@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const SaveCaption = "Programador";
-
 // The surface's pixels seen as a picture, without copying: a surface keeps them exactly as
 // a PixelBlock's pixel part (bytes blue, green, red, 0, rows top first), which the
 // codecs read as RGB32 (they ignore the fourth byte). Null for an empty surface.
@@ -20,7 +18,7 @@ QImage WrapPixels(const Surface& surface) {
 }
 
 void ShowSaveMessage(const std::string& text) {
-    MessageBox(nullptr, text, SaveCaption, MB_OK);
+    MessageBox(nullptr, text, ProgramCaption, MB_OK);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "state/State.h"
 #include "gfx/Drawing.h"
 #include "palette/DialogControls.h"
-#include "platform/DialogFocus.h"
 #include "platform/Window.h"
 #include <cstdio>
 
@@ -34,9 +33,6 @@ LRESULT CapturedColourProc(WindowHandle dialog, unsigned message, WPARAM wParam,
     case WM_COMMAND:
         if (LOWORD(wParam) == AcceptId && HIWORD(wParam) <= 1) EndDialog(dialog, 0);
         break;
-    case WM_NCACTIVATE:
-        KeepFocusAcrossActivation(dialog, wParam);
-        break;
     default:
         // The close command (Alt+F4) is left to the platform, which ends the dialog with
         // 0 just as "Aceptar" does: the dialog has nothing to save or ask.
@@ -56,8 +52,8 @@ int ShowCapturedColourDialog(WindowHandle owner) {
                                     24, WS_CHILD | WS_VISIBLE | SS_CENTER);
     WindowHandle accept = AddControl(dialog, ControlKind::Button, AcceptId, "Aceptar", 202, 136,
                                      94, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
-    FontHandle labelFont = CreateFont("MS Sans Serif", 14, 700);
-    FontHandle buttonFont = CreateFont("MS Sans Serif", 10, 700);
+    FontHandle labelFont = CreateDialogFont(14);
+    FontHandle buttonFont = CreateDialogFont(10);
     SetControlFont(label, labelFont);
     SetControlFont(accept, buttonFont);
 

@@ -3,7 +3,6 @@
 #include "palette/FavouritesDialog.h"
 #include "state/State.h"
 #include "palette/DialogControls.h"
-#include "platform/DialogFocus.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/PalettePainting.h"
 #include "platform/MessageBox.h"
@@ -16,8 +15,6 @@ Colour CustomColours[16] = {};
 WindowProc previousPaletteProc = nullptr;
 
 namespace {
-
-constexpr const char* Caption = "Programador";
 
 void EnableArchive(bool enable) {
     EnableWindow(GetDlgItem(FavouritesWindow, ArchiveButtonId), enable);
@@ -43,13 +40,13 @@ void Archive() {
     if (!SaveFavourites()) return;
     PaletteChanged = false;
     EnableArchive(false);
-    MessageBox(nullptr, "Mis Colores Favoritos han sido Archivados", Caption, MB_OK);
+    MessageBox(nullptr, "Mis Colores Favoritos han sido Archivados", ProgramCaption, MB_OK);
 }
 
 void Leave(WindowHandle dialog) {
     if (PaletteChanged) {
         int answer =
-            MessageBox(nullptr, "Desea guardar los cambios antes de Salir ?", Caption, MB_YESNO);
+            MessageBox(nullptr, "Desea guardar los cambios antes de Salir ?", ProgramCaption, MB_YESNO);
         // A failed save keeps the dialog open, so the changes are not lost unasked.
         if (answer == IDYES && !SaveFavourites()) return;
     }
@@ -59,7 +56,7 @@ void Leave(WindowHandle dialog) {
 void Reset() {
     int answer = MessageBox(nullptr,
                             "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
-                            Caption, MB_YESNO);
+                            ProgramCaption, MB_YESNO);
     if (answer != IDYES) return;
     RemoveFavouritesFile();
     BuildDefaultFavourites(PaletteColumns, PaletteRows, PaletteOriginX, PaletteOriginY);
@@ -94,9 +91,6 @@ LRESULT FavouritesProc(WindowHandle dialog, unsigned message, WPARAM wParam, LPA
             return 1;
         }
         break;
-    case WM_NCACTIVATE:
-        KeepFocusAcrossActivation(dialog, wParam);
-        break;
     default:
         break;
     }
@@ -119,7 +113,7 @@ int ShowFavouritesDialog(WindowHandle owner) {
                                              0, owner);
     AddWhiteCanvas(dialog, PaletteControlId, 8, 8, 336, 260, true);
     AddWhiteCanvas(dialog, SelectedColourId, 8, 270, 336, 50, false);
-    FontHandle buttonFont = CreateFont("MS Sans Serif", 10, 700);
+    FontHandle buttonFont = CreateDialogFont(10);
     AddButton(dialog, ArchiveButtonId, "Archivar", 8, buttonFont);
     AddButton(dialog, ExitButtonId, "Salir", 272, buttonFont);
     AddButton(dialog, ResetButtonId, "Reseteo", 136, buttonFont);

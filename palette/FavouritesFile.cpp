@@ -107,7 +107,7 @@ bool SaveFavourites() {
     if (replacement.done) return true;
     int number = SaveErrorNumber(replacement);
     MessageBox(nullptr, "Err:  " + std::to_string(number) + " " + FileErrorText(number),
-               "Programador", MB_OK);
+               ProgramCaption, MB_OK);
     return false;
 }
 

@@ -4,18 +4,9 @@
 FavouriteTable FavouritePalette{};
 std::string ProgramFolder;
 
-namespace {
-std::string folderOverride; // set by tests only
-}
-
 void SetProgramFolder() {
-    ProgramFolder = folderOverride.empty() ? ExecutableFolder() : folderOverride;
+    ProgramFolder = ExecutableFolder();
     if (!ProgramFolder.empty() && ProgramFolder.back() != '/') ProgramFolder += '/';
-}
-
-void SetProgramFolderForTesting(const std::string& folder) {
-    folderOverride = folder;
-    SetProgramFolder();
 }
 
 std::string FavouritesFilePath() { return ProgramFolder + FavouritesFileName; }

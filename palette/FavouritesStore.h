@@ -31,12 +31,10 @@ using FavouriteTable =
     std::array<std::array<FavouriteSwatch, FavouriteTableSize>, FavouriteTableSize>;
 extern FavouriteTable FavouritePalette;
 
-// The folder of the running executable, ending with "/"; recomputed by SetProgramFolder.
-// It is never cut short, so the file always lands beside the executable.
+// The folder of the running executable (ExecutableFolder), ending with "/"; recomputed by
+// SetProgramFolder. It is never cut short, so the file always lands beside the executable.
 extern std::string ProgramFolder;
 void SetProgramFolder();
-// Tests point the store at a folder of their own; "" goes back to the executable's.
-void SetProgramFolderForTesting(const std::string& folder);
 
 constexpr const char* FavouritesFileName = "Mis Colores.log";
 // A save writes here first and renames it over the favourites file once complete.

@@ -6,6 +6,9 @@
 #include <functional>
 #include <string>
 
+// The caption of the program's own messages.
+constexpr const char* ProgramCaption = "Programador";
+
 int MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                unsigned style);
 

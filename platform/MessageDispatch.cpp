@@ -1,5 +1,6 @@
 // Message delivery: every message goes to the window's current procedure; subclassing
 // puts a procedure in front and hands back the one it replaces.
+#include "platform/DialogFocus.h"
 #include "platform/WindowObject.h"
 
 LRESULT SendMessage(WindowHandle window, unsigned message, WPARAM wParam, LPARAM lParam) {
@@ -29,6 +30,7 @@ LRESULT DefaultDialogHandling(WindowObject* dialog, unsigned message, WPARAM wPa
                               LPARAM) {
     // The low four bits of a system command are the platform's own.
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) EndDialog(dialog, 0);
+    if (message == WM_NCACTIVATE) KeepFocusAcrossActivation(dialog, wParam);
     return 0;
 }
 

@@ -14,9 +14,16 @@ int RunProgram(int argc, char** argv, const std::function<int()>& body) {
     return body();
 }
 
+namespace {
+std::string folderForTesting;
+}
+
+void SetExecutableFolderForTesting(const std::string& folder) { folderForTesting = folder; }
+
 // The link to the running executable, read with a buffer that grows until the whole path
 // fits, so the folder is never cut short.
 std::string ExecutableFolder() {
+    if (!folderForTesting.empty()) return folderForTesting;
     std::vector<char> buffer(256);
     for (;;) {
         ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());

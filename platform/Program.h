@@ -6,5 +6,9 @@
 // Creates the application object, runs body, and returns body's exit code.
 int RunProgram(int argc, char** argv, const std::function<int()>& body);
 
-// The folder of the running executable, ending with "/".
+// The folder of the running executable, ending with "/": where the program keeps its
+// settings and favourites files.
 std::string ExecutableFolder();
+// Tests keep those files in a folder of their own (ending with "/"); "" goes back to the
+// executable's folder.
+void SetExecutableFolderForTesting(const std::string& folder);

@@ -26,7 +26,6 @@ WindowHandle AddControl(WindowHandle dialog, ControlKind kind, int id, const std
                         std::uint32_t exStyle = 0);
 
 WindowHandle GetDlgItem(WindowHandle dialog, int id); // nullptr when there is none
-int GetDlgCtrlID(WindowHandle control);
 WindowHandle GetParent(WindowHandle control);
 void SetDlgItemText(WindowHandle dialog, int id, const std::string& text);
 std::string GetDlgItemText(WindowHandle dialog, int id);
@@ -42,7 +41,9 @@ void SetFocus(WindowHandle window);
 // close command ends it; then destroys it and returns the result. Runs nest on the one
 // thread, and other windows stay usable meanwhile (an owner, when given, is disabled).
 // The close command (close box, Alt+F4) sends WM_SYSCOMMAND SC_CLOSE; if the callback
-// returns 0 the dialog ends with result 0. Enter and Esc send WM_COMMAND 1 and 2.
+// returns 0 the dialog ends with result 0. Enter and Esc send WM_COMMAND 1 and 2. A
+// dialog whose callback returns 0 for WM_NCACTIVATE keeps its keyboard focus across
+// deactivation: the control that had it gets it back on reactivation.
 std::intptr_t RunModal(WindowHandle dialog, WindowProc proc);
 void EndDialog(WindowHandle dialog, std::intptr_t result);
 // The platform's close command, as the close box or the window manager's close key give

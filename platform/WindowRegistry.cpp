@@ -67,11 +67,6 @@ WindowHandle HandleOf(QWidget* widget) {
 
 WindowHandle GetDlgItem(WindowHandle dialog, int id) { return FindControl(dialog, id); }
 
-int GetDlgCtrlID(WindowHandle control) {
-    WindowObject* c = Live(control);
-    return c && !c->isDialog ? c->id : 0;
-}
-
 WindowHandle GetParent(WindowHandle control) {
     WindowObject* c = Live(control);
     if (!c) return nullptr;

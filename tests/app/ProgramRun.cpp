@@ -1,17 +1,18 @@
 #include "tests/app/ProgramRun.h"
 #include "app/Settings.h"
+#include "platform/Program.h"
 #include "app/Startup.h"
 #include "state/State.h"
 #include "platform/Window.h"
 
 ProgramRun::ProgramRun() {
     ResetApplicationState();
-    SetSettingsFolderForTesting(folder.Path());
+    SetExecutableFolderForTesting(folder.Path());
 }
 
 ProgramRun::~ProgramRun() {
     SetModalHook(nullptr);
-    SetSettingsFolderForTesting("");
+    SetExecutableFolderForTesting("");
 }
 
 int ProgramRun::Run(const std::string& path, std::function<void()> whileOpen) {

@@ -1,5 +1,6 @@
 // The settings file: reading whatever lies on disk, writing the two values back.
 #include "app/Settings.h"
+#include "platform/Program.h"
 #include "state/State.h"
 #include "tests/support/Scripts.h"
 #include <filesystem>
@@ -24,9 +25,9 @@ class SettingsFile : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetApplicationState();
-        SetSettingsFolderForTesting(folder.Path());
+        SetExecutableFolderForTesting(folder.Path());
     }
-    void TearDown() override { SetSettingsFolderForTesting(""); }
+    void TearDown() override { SetExecutableFolderForTesting(""); }
     std::string Path() const { return folder.File("Configuracion.ini"); }
 
     TempFolder folder;
@@ -89,7 +90,7 @@ TEST_F(SettingsFile, UnwritableTargetKeepsTheValuesInMemory) {
     WriteFile(folder.File("plain"), "x");
     for (const std::string& badFolder : {folder.File("plain/sub/"), folder.Path()}) {
         if (badFolder == folder.Path()) std::filesystem::create_directory(Path());
-        SetSettingsFolderForTesting(badFolder);
+        SetExecutableFolderForTesting(badFolder);
         fillWidth = 6;
         fillHeight = 4;
         Settings("save");
@@ -107,7 +108,7 @@ TEST_F(SettingsFile, LongFolderPathIsUsedWhole) {
     while (longFolder.size() < 300)
         longFolder += std::string(60, 'd') + "/";
     std::filesystem::create_directories(longFolder);
-    SetSettingsFolderForTesting(longFolder);
+    SetExecutableFolderForTesting(longFolder);
     fillWidth = 11;
     fillHeight = 12;
     Settings("save");

@@ -64,9 +64,9 @@ void ExpectWhiteSwatches(WindowHandle dialog) {
 
 class FavouritesDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetProgramFolderForTesting(folder.Path()); }
+    void SetUp() override { KeepFavouritesIn(folder.Path()); }
     void TearDown() override {
-        SetProgramFolderForTesting("");
+        KeepFavouritesIn("");
         ResetApplicationState();
     }
     bool Open(const std::function<void(WindowHandle)>& script, bool closes = true) {
@@ -265,7 +265,7 @@ TEST_F(FavouritesDialogTest, EmptyFileShowsOneSmallBlackMark) {
 
 TEST_F(FavouritesDialogTest, FailedSaveKeepsTheChangesPending) {
     WriteBytes(folder.File("plain"), {1});
-    SetProgramFolderForTesting(folder.File("plain") + "/"); // a folder under a regular file
+    KeepFavouritesIn(folder.File("plain") + "/"); // a folder under a regular file
     EXPECT_TRUE(Open([&](WindowHandle dialog) {
         ChangeSecondSwatch(dialog);
         Click(dialog, Archivar);

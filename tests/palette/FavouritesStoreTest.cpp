@@ -15,10 +15,10 @@ namespace {
 class FavouritesStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetProgramFolderForTesting(folder.Path());
+        KeepFavouritesIn(folder.Path());
         BuildDefaultFavourites(13, 10, 1, 1); // something for a load to replace
     }
-    void TearDown() override { SetProgramFolderForTesting(""); }
+    void TearDown() override { KeepFavouritesIn(""); }
     std::string Path() const { return folder.File("Mis Colores.log"); }
 
     TempFolder folder;
@@ -171,7 +171,7 @@ TEST_F(FavouritesStoreTest, UnwritableFolderShowsOneMessageAndKeepsTheOldFile) {
 
     TempFolder other;
     WriteBytes(other.File("plain"), {1});
-    SetProgramFolderForTesting(other.File("plain") + "/"); // under a regular file
+    KeepFavouritesIn(other.File("plain") + "/"); // under a regular file
     EXPECT_FALSE(SaveFavourites());
     ASSERT_EQ(boxes.shown.size(), 2u);
     for (const ShownMessage& message : boxes.shown) {
@@ -185,12 +185,12 @@ TEST_F(FavouritesStoreTest, ProgramFolderIsNeverCutShort) {
     std::string deep = folder.Path();
     while (deep.size() < 400) deep += std::string(60, 'd') + "/";
     fs::create_directories(deep);
-    SetProgramFolderForTesting(deep);
+    KeepFavouritesIn(deep);
     FavouritePalette[2][2].colour = 0x0000FF;
     ASSERT_TRUE(SaveFavourites());
     EXPECT_EQ(ReadBytes(deep + "Mis Colores.log"), DefaultFile(2, 2, 0x0000FF));
 
-    SetProgramFolderForTesting("");
+    KeepFavouritesIn("");
     EXPECT_EQ(FavouritesFilePath(), ExecutableFolder() + "Mis Colores.log");
 }
 

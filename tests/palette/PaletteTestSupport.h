@@ -2,6 +2,8 @@
 // Shared by the palette tests: favourites records written byte by byte, pixels of
 // surfaces as letters, and modal runs driven by a script.
 #include "gfx/Surface.h"
+#include "palette/FavouritesStore.h"
+#include "platform/Program.h"
 #include "platform/Window.h"
 #include <QTimer>
 #include <cstdint>
@@ -15,6 +17,13 @@
 namespace palettetest {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// Points the favourites file at a folder of the test's own ("" : beside the executable
+// again), as opening the dialog would.
+inline void KeepFavouritesIn(const std::string& folder) {
+    SetExecutableFolderForTesting(folder);
+    SetProgramFolder();
+}
 
 // One 24-byte record: left, right, top, bottom, column, row, colour, little-endian.
 inline Bytes Record(int left, int right, int top, int bottom, int column, int row,
