@@ -45,6 +45,7 @@ void ClippedBox(Surface& s, int x1, int y1, int x2, int y2, int pen, const BoxPa
     Rect outer{x1 - half, y1 - half, x2 - 1 - half + pen, y2 - 1 - half + pen};
     Rect inner{outer.left + pen, outer.top + pen, outer.right - pen, outer.bottom - pen};
     Rect clip = ClipTo(s, outer);
+    if (clip.Empty()) return; // wholly off the surface: its rows would run backwards
     for (int y = clip.top; y < clip.bottom; ++y) {
         std::uint32_t* row = s.Row(y);
         bool ringRow = y < inner.top || y >= inner.bottom || inner.left >= inner.right;
