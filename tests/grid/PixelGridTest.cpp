@@ -14,6 +14,7 @@ class PixelGridTest : public GridModelTest {};
 TEST_F(PixelGridTest, NeighbouringBoxesShareTheirBorderLines) {
     // A black pixel makes a cell black all over, border and inside alike.
     OpenEditor(SurfaceFromPicture({"ab", "cK"}, colours));
+    // clang-format off
     EXPECT_EQ(Picture(PaperBitmap, 0, 0, 17, 17, colours), (Rows{
         "KKKKKKKKKKKKKKKWW",
         "KaaaaaaKbbbbbbKWW",
@@ -33,6 +34,7 @@ TEST_F(PixelGridTest, NeighbouringBoxesShareTheirBorderLines) {
         "WWWWWWWWWWWWWWWWW",
         "WWWWWWWWWWWWWWWWW",
     }));
+    // clang-format on
 }
 
 TEST_F(PixelGridTest, OnePixelImageGivesOneBoxFromZeroToSeven) {
@@ -127,6 +129,7 @@ protected:
 TEST_F(RepaintCellTest, ChangesTheInsideInBothSurfacesAndKeepsTheRecord) {
     const Rows before = Picture(PaperBitmap, 0, 0, 22, 22, colours);
     RepaintCell(1, 1, colours.at('x'));
+    // clang-format off
     EXPECT_EQ(Picture(PaperBitmap, 0, 7, 22, 8, colours), (Rows{
         "KKKKKKKKKKKKKKKKKKKKKK",
         "KccccccKxxxxxxKaaaaaaK",
@@ -137,6 +140,7 @@ TEST_F(RepaintCellTest, ChangesTheInsideInBothSurfacesAndKeepsTheRecord) {
         "KccccccKxxxxxxKaaaaaaK",
         "KKKKKKKKKKKKKKKKKKKKKK",
     }));
+    // clang-format on
     ExpectPaperMatchesImage(); // the other cells are as the image shows them
     EXPECT_EQ(Picture(ImageBitmap, 0, 0, 3, 3, colours), (Rows{"abc", "cxa", "bcd"}));
     EXPECT_EQ(Cell(1, 1).realColour, colours.at('d'));

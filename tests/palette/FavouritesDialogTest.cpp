@@ -106,6 +106,7 @@ TEST_F(FavouritesDialogTest, FirstOpeningShowsTheWhitePalette) {
     EXPECT_TRUE(boxes.shown.empty()) << "nothing changed, nothing asked";
     EXPECT_EQ(client.right - client.left, 350);
     EXPECT_EQ(client.bottom - client.top, 357);
+    // clang-format off
     EXPECT_EQ(corner, (std::vector<std::string>{
                           "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
                           "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
@@ -113,6 +114,7 @@ TEST_F(FavouritesDialogTest, FirstOpeningShowsTheWhitePalette) {
                           "WWWWKWWWWWWWWWWWWWWWWWWWWKWWWKW",
                           "WWWWKWWWWWWWWWWWWWWWWWWWWKWWWKW",
                       }));
+    // clang-format on
     EXPECT_FALSE(fs::exists(FilePath()));
     EXPECT_EQ(PaletteSurface, 0u) << "the palette surface goes with the dialog";
 }
@@ -260,7 +262,9 @@ TEST_F(FavouritesDialogTest, EmptyFileShowsOneSmallBlackMark) {
     std::vector<std::string> corner;
     Open([&](WindowHandle dialog) { corner = Picture(CanvasSurface(dialog, Palette), 0, 0, 5, 4); },
          false);
+    // clang-format off
     EXPECT_EQ(corner, (std::vector<std::string>{"KKKWW", "KKKWW", "KKKWW", "WWWWW"}));
+    // clang-format on
 }
 
 TEST_F(FavouritesDialogTest, FailedSaveKeepsTheChangesPending) {
