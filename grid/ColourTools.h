@@ -8,10 +8,12 @@
 // What a paint tool does to the grid cell under the mouse: the cells it repaints, each
 // through RepaintCell, and their colours.
 using CellPaint = void (*)(CellPosition cell);
-void PaintCapturedCell(CellPosition cell);  // the cell, with CurrentColour
-void PaintRealCell(CellPosition cell);      // the cell, with its own real colour
-void PaintCapturedBlock(CellPosition cell); // fillWidth x fillHeight cells hanging right
-void PaintRealBlock(CellPosition cell);     // and down from it, likewise
+void PaintCapturedCell(CellPosition cell); // the cell, with CurrentColour
+void PaintRealCell(CellPosition cell);     // the cell, with its own real colour
+// The block of fillWidth x fillHeight cells hanging right and down from the cell, each
+// cell with CurrentColour, or with its own real colour.
+void PaintCapturedBlock(CellPosition cell);
+void PaintRealBlock(CellPosition cell);
 
 // One paint step at the view position: `paint` on the cell under the mouse, then one
 // RefreshView; nothing at all when the position shows no cell.
