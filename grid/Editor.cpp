@@ -8,10 +8,8 @@ namespace {
 
 // The surface `kept` when it is width x height, else a new one; white either way.
 SurfaceHandle WhiteSurface(SurfaceHandle kept, int width, int height) {
-    SelectTarget(kept);
-    int keptWidth = 0, keptHeight = 0;
-    GetSurfaceSize(keptWidth, keptHeight);
-    const bool fits = keptWidth == width && keptHeight == height;
+    const Surface& old = SurfaceOf(kept);
+    const bool fits = old.Width() == width && old.Height() == height;
     const SurfaceHandle surface = fits ? kept : CreateSurface(width, height);
     SelectTarget(surface);
     ClearTarget(White);
