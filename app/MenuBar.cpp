@@ -18,6 +18,7 @@ struct MenuRow {
     unsigned id; // items only
 };
 
+// clang-format off
 constexpr MenuRow Rows[] = {
     {1, "Archivos", Popup, 0},
     {2, "Grabar", Item, CmdSave},
@@ -31,6 +32,7 @@ constexpr MenuRow Rows[] = {
     {2, "Derecha", Popup, 0},
     {3, nullptr, RightTools, 0},
 };
+// clang-format on
 
 constexpr int Depth = 3;
 

@@ -9,9 +9,8 @@ using enum MouseButton;
 
 // A tool that paints with the left button: press, drag and release all paint, by `paint`.
 template <CellPaint paint>
-constexpr Tool PaintTool(const char* menuText, unsigned commandId, std::int32_t mode) {
-    return {menuText, commandId, mode, Left, StartPainting<paint>, ContinuePainting<paint>,
-            EndPainting};
+constexpr Tool PaintTool(const char* text, unsigned id, std::int32_t mode) {
+    return {text, id, mode, Left, StartPainting<paint>, ContinuePainting<paint>, EndPainting};
 }
 
 // Two texts end in one blank on purpose: they are the program's own texts.
