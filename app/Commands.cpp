@@ -2,12 +2,12 @@
 #include "app/ConfigurationDialog.h"
 #include "app/MenuBar.h"
 #include "app/Settings.h"
-#include "state/State.h"
 #include "grid/Tools.h"
 #include "imageio/FileChooser.h"
 #include "imageio/ImageSave.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
+#include "state/State.h"
 
 const char* const AuthorText = "Creado por : \r\nhttps://colvero.example.org\r\n\r\nVisítame !!";
 
@@ -30,9 +30,7 @@ void SaveImage() {
     if (!ImageFileName.empty()) GraphicSaveBitmapToImageFile(ImageBitmap, ImageFileName);
 }
 
-void ShowAuthor() {
-    MessageBox(nullptr, AuthorText, ProgramCaption, MB_OK);
-}
+void ShowAuthor() { MessageBox(nullptr, AuthorText, ProgramCaption, MB_OK); }
 
 // "Configurador": one dialog at a time (it has no owner, so the menu stays usable while
 // it runs); the settings are written every time it ends.

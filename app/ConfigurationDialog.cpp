@@ -1,8 +1,8 @@
 #include "app/ConfigurationDialog.h"
 #include "app/NumberFromText.h"
-#include "state/State.h"
 #include "gfx/Font.h"
 #include "platform/Window.h"
+#include "state/State.h"
 #include <cstdint>
 #include <string>
 
@@ -32,12 +32,9 @@ constexpr ControlRow Controls[] = {
 
 std::uint32_t StyleOf(ControlKind kind) {
     switch (kind) {
-    case ControlKind::TextBox:
-        return NumberBoxStyle;
-    case ControlKind::Button:
-        return ButtonStyle;
-    default:
-        return LabelStyle;
+    case ControlKind::TextBox: return NumberBoxStyle;
+    case ControlKind::Button: return ButtonStyle;
+    default: return LabelStyle;
     }
 }
 

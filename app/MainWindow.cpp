@@ -2,9 +2,9 @@
 #include "app/Commands.h"
 #include "app/MenuBar.h"
 #include "app/Settings.h"
-#include "state/State.h"
 #include "grid/Editor.h"
 #include "platform/Window.h"
+#include "state/State.h"
 
 const char* const MainWindowTitle = "Colvero - Editor jpeg ...";
 
@@ -24,12 +24,8 @@ void InitialiseMainWindow(WindowHandle window) {
 
 LRESULT MainWindowProc(WindowHandle window, unsigned message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        InitialiseMainWindow(window);
-        break;
-    case WM_COMMAND:
-        MainWindowCommand(LOWORD(wParam));
-        break;
+    case WM_INITDIALOG: InitialiseMainWindow(window); break;
+    case WM_COMMAND: MainWindowCommand(LOWORD(wParam)); break;
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "app/MenuBar.h"
-#include "state/State.h"
 #include "grid/Tools.h"
 #include "platform/Menu.h"
+#include "state/State.h"
 
 namespace {
 
@@ -63,24 +63,14 @@ MenuHandle BuildMenuBar(WindowHandle window) {
             parents[row.level] = popup;
             break;
         }
-        case Separator:
-            AppendMenu(parent, MF_SEPARATOR, 0, row.text);
-            break;
-        case Item:
-            AppendMenu(parent, MF_STRING, row.id, row.text);
-            break;
-        case LeftTools:
-            AppendTools(parent, MouseButton::Left);
-            break;
-        case RightTools:
-            AppendTools(parent, MouseButton::Right);
-            break;
+        case Separator: AppendMenu(parent, MF_SEPARATOR, 0, row.text); break;
+        case Item: AppendMenu(parent, MF_STRING, row.id, row.text); break;
+        case LeftTools: AppendTools(parent, MouseButton::Left); break;
+        case RightTools: AppendTools(parent, MouseButton::Right); break;
         }
     }
     SetMenu(window, MenuBar);
     return MenuBar;
 }
 
-void SetMenuCheck(unsigned id, unsigned state) {
-    SetMenuItemState(MenuBar, id, state);
-}
+void SetMenuCheck(unsigned id, unsigned state) { SetMenuItemState(MenuBar, id, state); }

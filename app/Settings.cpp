@@ -1,8 +1,8 @@
 #include "app/Settings.h"
 #include "app/NumberFromText.h"
-#include "state/State.h"
 #include "platform/Profile.h"
 #include "platform/Program.h"
+#include "state/State.h"
 #include <cstdint>
 
 namespace {
@@ -15,7 +15,8 @@ constexpr const char* DefaultValue = "3";
 constexpr std::size_t ValueRoom = 259;
 
 std::int16_t ReadValue(const char* key, const std::string& path) {
-    return NumberFromText(GetPrivateProfileString(Section, key, DefaultValue, path).substr(0, ValueRoom));
+    return NumberFromText(
+        GetPrivateProfileString(Section, key, DefaultValue, path).substr(0, ValueRoom));
 }
 
 // The file's number format: one blank before a non-negative value, the minus sign
@@ -26,9 +27,7 @@ std::string FileText(std::int16_t value) {
 
 } // namespace
 
-std::string SettingsFilePath() {
-    return ExecutableFolder() + SettingsFileName;
-}
+std::string SettingsFilePath() { return ExecutableFolder() + SettingsFileName; }
 
 void Settings(const std::string& action) {
     if (action == "get") {

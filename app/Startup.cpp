@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 #include "app/MainWindow.h"
-#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "imageio/FileChooser.h"
 #include "imageio/ImageLoad.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
+#include "state/State.h"
 #include <string>
 
 namespace {

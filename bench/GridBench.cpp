@@ -1,7 +1,6 @@
 // Speed of the grid editor on the largest image (1071 x 1071): building the grid,
 // composing the view, one pan step and one paint step through the canvas's message
 // handler, and the peak memory of a process that loads the image and shows it.
-#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
 #include "grid/Editor.h"
@@ -10,6 +9,7 @@
 #include "imageio/ImageSave.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
+#include "state/State.h"
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -194,8 +194,8 @@ void BM_LoadAndBuild(benchmark::State& state) {
     if (image && report) MeasureWorker(image, report);
 
     OpenSharedEditor();
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("colvero-bench-" + std::to_string(getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("colvero-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "largest.png").string();
     SetMessageBoxAnswerer([](const std::string&, const std::string&, unsigned) { return IDOK; });

@@ -24,8 +24,7 @@ void AndRow(std::uint32_t* t, const std::uint32_t* s, int width) {
         a &= b;
         std::memcpy(t + i, &a, sizeof a);
     }
-    for (; i < width; ++i)
-        t[i] &= s[i];
+    for (; i < width; ++i) t[i] &= s[i];
 }
 
 // Combines the source rectangle starting at (sx, sy) into the target rectangle `to`
@@ -56,7 +55,8 @@ void BlendFromSelf(Surface& target, const Rect& to, int sx, int sy, MixMode mode
 } // namespace
 
 Rect CopySurface(Surface& target, const Surface& source) {
-    if (&source != &target) Blend(target, ClipTo(target, Bounds(source)), source, 0, 0, MixMode::Copy);
+    if (&source != &target)
+        Blend(target, ClipTo(target, Bounds(source)), source, 0, 0, MixMode::Copy);
     return Bounds(target);
 }
 
@@ -102,5 +102,6 @@ void CopySurfaceAt(SurfaceHandle source, int x, int y, MixMode mode) {
 }
 
 std::vector<std::uint8_t> ReadAllPixels() {
-    return CurrentTarget.surface ? ReadAllPixels(*CurrentTarget.surface) : std::vector<std::uint8_t>{};
+    return CurrentTarget.surface ? ReadAllPixels(*CurrentTarget.surface)
+                                 : std::vector<std::uint8_t>{};
 }

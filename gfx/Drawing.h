@@ -17,7 +17,7 @@ using SurfaceHandle = std::uintptr_t;
 enum class MixMode { Copy, And };
 
 SurfaceHandle CreateSurface(int width, int height); // 0 on failure; target unchanged
-void DestroySurface();                               // only when the target is a surface
+void DestroySurface();                              // only when the target is a surface
 void SelectTarget(SurfaceHandle surface);
 void SelectTarget(WindowHandle window, int controlId, bool buffered);
 void ReleaseTarget();

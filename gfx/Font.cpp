@@ -5,13 +5,9 @@ FontHandle CreateFont(const std::string& face, int points, int weight) {
     return new Font{face, points, weight};
 }
 
-void DeleteFont(FontHandle font) {
-    delete font;
-}
+void DeleteFont(FontHandle font) { delete font; }
 
-FontHandle CreateDialogFont(int points) {
-    return CreateFont("MS Sans Serif", points, 700);
-}
+FontHandle CreateDialogFont(int points) { return CreateFont("MS Sans Serif", points, 700); }
 
 FontRendering RenderingOf(const Font& description) {
     FontRendering rendering;

@@ -1,6 +1,6 @@
 // Filling, single pixels and boxes, on a given surface and on the current target. Each
-// operation clips once and then runs over rows: DrawBox and ReadPixel are called once per image pixel when the grid
-// is built.
+// operation clips once and then runs over rows: DrawBox and ReadPixel are called once per image
+// pixel when the grid is built.
 #include "gfx/Drawing.h"
 #include "gfx/RectOps.h"
 #include "gfx/Target.h"
@@ -12,9 +12,7 @@ namespace {
 // overflow; no surface comes near it.
 constexpr int CoordinateLimit = 1 << 28;
 
-int Clamp(int v) {
-    return std::clamp(v, -CoordinateLimit, CoordinateLimit);
-}
+int Clamp(int v) { return std::clamp(v, -CoordinateLimit, CoordinateLimit); }
 
 // Pixels of a box: the border, and the fill unless the inside is left as it was.
 struct BoxPaint {

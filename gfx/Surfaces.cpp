@@ -13,9 +13,7 @@ namespace {
 // handful of surfaces, so finding one is a short scan of a flat vector.
 std::vector<std::unique_ptr<Surface>> liveSurfaces;
 
-SurfaceHandle HandleOf(const Surface* surface) {
-    return reinterpret_cast<SurfaceHandle>(surface);
-}
+SurfaceHandle HandleOf(const Surface* surface) { return reinterpret_cast<SurfaceHandle>(surface); }
 
 } // namespace
 
@@ -48,13 +46,9 @@ void DestroySurface() {
     std::erase_if(liveSurfaces, [doomed](const auto& s) { return s.get() == doomed; });
 }
 
-void SelectTarget(SurfaceHandle handle) {
-    CurrentTarget = Target{FindSurface(handle), nullptr};
-}
+void SelectTarget(SurfaceHandle handle) { CurrentTarget = Target{FindSurface(handle), nullptr}; }
 
-void ReleaseTarget() {
-    CurrentTarget = Target{};
-}
+void ReleaseTarget() { CurrentTarget = Target{}; }
 
 void GetSurfaceSize(int& width, int& height) {
     const Surface* s = CurrentTarget.surface;

@@ -1,9 +1,9 @@
 #include "grid/CanvasView.h"
-#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "grid/Panning.h"
 #include "grid/Tools.h"
 #include "platform/Window.h"
+#include "state/State.h"
 #include <cstdint>
 
 namespace {

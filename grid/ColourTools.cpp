@@ -34,9 +34,7 @@ void RepaintBlock(CellPosition from, int columns, int rows, CellColour colour) {
 
 void PaintCapturedCell(CellPosition cell) { RepaintBlock(cell, 1, 1, Captured); }
 void PaintRealCell(CellPosition cell) { RepaintBlock(cell, 1, 1, Real); }
-void PaintCapturedBlock(CellPosition cell) {
-    RepaintBlock(cell, fillWidth, fillHeight, Captured);
-}
+void PaintCapturedBlock(CellPosition cell) { RepaintBlock(cell, fillWidth, fillHeight, Captured); }
 void PaintRealBlock(CellPosition cell) { RepaintBlock(cell, fillWidth, fillHeight, Real); }
 
 void PaintStep(int x, int y, CellPaint paint) {

@@ -22,13 +22,11 @@ void PaintStep(int x, int y, CellPaint paint);
 // A paint tool's press starts a stroke and paints, also off the image (dragging onto it
 // then paints); its drags paint while the stroke lasts, only the cell under the mouse
 // (cells crossed between two moves stay as they are); its release ends the stroke.
-template <CellPaint paint>
-void StartPainting(int x, int y) {
+template <CellPaint paint> void StartPainting(int x, int y) {
     painting = true;
     PaintStep(x, y, paint);
 }
-template <CellPaint paint>
-void ContinuePainting(int x, int y) {
+template <CellPaint paint> void ContinuePainting(int x, int y) {
     if (painting) PaintStep(x, y, paint);
 }
 void EndPainting();

@@ -1,7 +1,7 @@
 #include "grid/PixelGrid.h"
-#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "grid/GridPaper.h"
+#include "state/State.h"
 #include <vector>
 
 namespace {

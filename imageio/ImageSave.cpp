@@ -2,9 +2,9 @@
 #include "imageio/ImageEncode.h"
 #include "imageio/ImageFormats.h"
 #include "imageio/PathParts.h"
-#include "platform/SafeWrite.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
+#include "platform/SafeWrite.h"
 
 namespace {
 
@@ -17,9 +17,7 @@ QImage WrapPixels(const Surface& surface) {
                   surface.Height(), surface.Width() * 4, QImage::Format_RGB32);
 }
 
-void ShowSaveMessage(const std::string& text) {
-    MessageBox(nullptr, text, ProgramCaption, MB_OK);
-}
+void ShowSaveMessage(const std::string& text) { MessageBox(nullptr, text, ProgramCaption, MB_OK); }
 
 } // namespace
 
@@ -33,8 +31,8 @@ void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path
     }
     QImage image = WrapPixels(SurfaceOf(surface));
     bool saved = !image.isNull() && ReplaceFileWith(path, [&](int fd) {
-        return EncodeImage(image, *encoder, fd);
-    }).done;
+                                        return EncodeImage(image, *encoder, fd);
+                                    }).done;
     ShowSaveMessage(saved ? std::string("Grabado con exito ...")
                           : "Error al grabar ...\r\n" + path);
 }

@@ -1,10 +1,10 @@
 // "Color Captado": the colour just captured, as a swatch and as "&H" with eight
 // hexadecimal digits (00, blue, green, red). It only shows; it changes nothing.
 #include "palette/CapturedColourDialog.h"
-#include "state/State.h"
 #include "gfx/Drawing.h"
 #include "palette/DialogControls.h"
 #include "platform/Window.h"
+#include "state/State.h"
 #include <cstdio>
 
 namespace {
@@ -44,14 +44,14 @@ LRESULT CapturedColourProc(WindowHandle dialog, unsigned message, WPARAM wParam,
 } // namespace
 
 int ShowCapturedColourDialog(WindowHandle owner) {
-    WindowHandle dialog = CreateDialogWindow("Color Captado", 0, 0, 302, 170,
-                                             WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER,
-                                             WS_EX_TOPMOST, owner);
+    WindowHandle dialog =
+        CreateDialogWindow("Color Captado", 0, 0, 302, 170,
+                           WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER, WS_EX_TOPMOST, owner);
     AddWhiteCanvas(dialog, SwatchId, 8, 8, 288, 88, false);
-    WindowHandle label = AddControl(dialog, ControlKind::Label, ValueLabelId, "", 8, 104, 288,
-                                    24, WS_CHILD | WS_VISIBLE | SS_CENTER);
-    WindowHandle accept = AddControl(dialog, ControlKind::Button, AcceptId, "Aceptar", 202, 136,
-                                     94, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
+    WindowHandle label = AddControl(dialog, ControlKind::Label, ValueLabelId, "", 8, 104, 288, 24,
+                                    WS_CHILD | WS_VISIBLE | SS_CENTER);
+    WindowHandle accept = AddControl(dialog, ControlKind::Button, AcceptId, "Aceptar", 202, 136, 94,
+                                     24, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
     FontHandle labelFont = CreateDialogFont(14);
     FontHandle buttonFont = CreateDialogFont(10);
     SetControlFont(label, labelFont);

@@ -1,12 +1,12 @@
 // "Tus Colores Favoritos Cargalos y Guardalos": the 13 x 10 palette, the selected-colour
 // box and the buttons "Archivar", "Salir" and "Reseteo".
 #include "palette/FavouritesDialog.h"
-#include "state/State.h"
 #include "palette/DialogControls.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/PalettePainting.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
+#include "state/State.h"
 
 WindowHandle FavouritesWindow = nullptr;
 bool PaletteChanged = false;
@@ -45,8 +45,8 @@ void Archive() {
 
 void Leave(WindowHandle dialog) {
     if (PaletteChanged) {
-        int answer =
-            MessageBox(nullptr, "Desea guardar los cambios antes de Salir ?", ProgramCaption, MB_YESNO);
+        int answer = MessageBox(nullptr, "Desea guardar los cambios antes de Salir ?",
+                                ProgramCaption, MB_YESNO);
         // A failed save keeps the dialog open, so the changes are not lost unasked.
         if (answer == IDYES && !SaveFavourites()) return;
     }
@@ -54,9 +54,9 @@ void Leave(WindowHandle dialog) {
 }
 
 void Reset() {
-    int answer = MessageBox(nullptr,
-                            "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
-                            ProgramCaption, MB_YESNO);
+    int answer =
+        MessageBox(nullptr, "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
+                   ProgramCaption, MB_YESNO);
     if (answer != IDYES) return;
     RemoveFavouritesFile();
     BuildDefaultFavourites(PaletteColumns, PaletteRows, PaletteOriginX, PaletteOriginY);
@@ -77,9 +77,7 @@ void OnCommand(WindowHandle dialog, unsigned id) {
 
 LRESULT FavouritesProc(WindowHandle dialog, unsigned message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        OpenPalette(dialog);
-        break;
+    case WM_INITDIALOG: OpenPalette(dialog); break;
     case WM_COMMAND:
         if (HIWORD(wParam) <= 1) OnCommand(dialog, LOWORD(wParam)); // click, or 1
         break;
@@ -91,8 +89,7 @@ LRESULT FavouritesProc(WindowHandle dialog, unsigned message, WPARAM wParam, LPA
             return 1;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return 0;
 }
@@ -107,10 +104,9 @@ WindowHandle AddButton(WindowHandle dialog, int id, const char* text, int x, Fon
 } // namespace
 
 int ShowFavouritesDialog(WindowHandle owner) {
-    WindowHandle dialog = CreateDialogWindow("Tus Colores Favoritos Cargalos y Guardalos", 0, 0,
-                                             350, 357,
-                                             WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER,
-                                             0, owner);
+    WindowHandle dialog =
+        CreateDialogWindow("Tus Colores Favoritos Cargalos y Guardalos", 0, 0, 350, 357,
+                           WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER, 0, owner);
     AddWhiteCanvas(dialog, PaletteControlId, 8, 8, 336, 260, true);
     AddWhiteCanvas(dialog, SelectedColourId, 8, 270, 336, 50, false);
     FontHandle buttonFont = CreateDialogFont(10);

@@ -1,7 +1,7 @@
 #include "palette/PalettePainting.h"
-#include "state/State.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/TextBlock.h"
+#include "state/State.h"
 #include <algorithm>
 #include <cstdint>
 

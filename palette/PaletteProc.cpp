@@ -1,10 +1,10 @@
 // The palette control's pointer handling. Positions are the control's client pixels,
 // which are the palette surface's pixels.
-#include "state/State.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/PalettePainting.h"
 #include "platform/ColourDialog.h"
 #include "platform/Window.h"
+#include "state/State.h"
 
 namespace {
 
@@ -54,8 +54,7 @@ LRESULT PaletteProc(WindowHandle control, unsigned message, WPARAM wParam, LPARA
     case WM_RBUTTONDOWN:
         TakeColourAt(x, y); // anywhere: fill, border, gap or highlight
         break;
-    default:
-        break;
+    default: break;
     }
     return CallWindowProc(previousPaletteProc, control, message, wParam, lParam);
 }

@@ -6,8 +6,7 @@
 QFont QtFontOf(const Font& description) {
     const FontRendering rendering = RenderingOf(description);
     QStringList families;
-    for (const std::string& family : rendering.families)
-        families << QString::fromStdString(family);
+    for (const std::string& family : rendering.families) families << QString::fromStdString(family);
     QFont font;
     font.setFamilies(families);
     font.setPixelSize(rendering.pixelSize);

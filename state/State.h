@@ -3,14 +3,14 @@
 // name, alive for the whole run. The main window, the canvas and the dialogs all read and
 // write these same values.
 #include "base/Colour.h"
-#include "gfx/Drawing.h"
 #include "base/Handles.h"
+#include "gfx/Drawing.h"
 #include <cstdint>
 #include <string>
 
 constexpr int MaxImageSide = 1071;
-constexpr int PaperSize = 7500;  // the paper is PaperSize x PaperSize pixels
-constexpr int ViewWidth = 1200;  // the view and the canvas control
+constexpr int PaperSize = 7500; // the paper is PaperSize x PaperSize pixels
+constexpr int ViewWidth = 1200; // the view and the canvas control
 constexpr int ViewHeight = 950;
 constexpr int CanvasControlId = 100;
 

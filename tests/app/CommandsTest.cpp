@@ -1,8 +1,8 @@
 // The menu commands that do more than set a mode: "Grabar", "Autor", "Configurador".
 #include "app/ConfigurationDialog.h"
-#include "state/State.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"
+#include "state/State.h"
 #include "tests/app/AppPictures.h"
 #include "tests/app/MenuAccess.h"
 #include "tests/app/ProgramRun.h"

@@ -1,8 +1,8 @@
 // The configuration dialog on its own: layout, initial texts, "Salir", close, focus.
 #include "app/ConfigurationDialog.h"
-#include "state/State.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"
+#include "state/State.h"
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's real menu bar, as the toolkit shows it.
-#include "state/State.h"
 #include "platform/QtAccess.h"
+#include "state/State.h"
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>

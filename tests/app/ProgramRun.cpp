@@ -1,9 +1,9 @@
 #include "tests/app/ProgramRun.h"
 #include "app/Settings.h"
-#include "platform/Program.h"
 #include "app/Startup.h"
-#include "state/State.h"
+#include "platform/Program.h"
 #include "platform/Window.h"
+#include "state/State.h"
 
 ProgramRun::ProgramRun() {
     ResetApplicationState();

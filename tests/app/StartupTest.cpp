@@ -1,11 +1,11 @@
 // Start-up: the chooser, the size check and its messages, the main window's first state,
 // and the end of the run.
-#include "state/State.h"
 #include "gfx/CanvasControl.h"
 #include "imageio/ImageLoad.h"
 #include "platform/Menu.h"
 #include "platform/QtAccess.h"
 #include "platform/Window.h"
+#include "state/State.h"
 #include "tests/app/AppPictures.h"
 #include "tests/app/ProgramRun.h"
 #include <QTest>
@@ -42,9 +42,7 @@ TEST(Startup, UnreadableFileEndsAfterTheLoadersMessage) {
 struct SizeCase {
     int width, height;
 };
-void PrintTo(const SizeCase& size, std::ostream* out) {
-    *out << size.width << "x" << size.height;
-}
+void PrintTo(const SizeCase& size, std::ostream* out) { *out << size.width << "x" << size.height; }
 
 class RefusedSize : public ::testing::TestWithParam<SizeCase> {};
 

@@ -68,7 +68,7 @@ TEST_F(CanvasTest, ControlsAreFoundByWindowAndId) {
     WindowHandle otherWindow = reinterpret_cast<WindowHandle>(0x2000);
     RegisterCanvasControl(otherWindow, Id, 2, 2, nullptr);
     SelectTarget(otherWindow, Id, false);
-    WritePixel(0, 0, Black); // no hook: nothing to show, nothing breaks
+    WritePixel(0, 0, Black);                  // no hook: nothing to show, nothing breaks
     EXPECT_EQ(TargetSize(), std::pair(2, 2)); // the other window's
     UnregisterCanvasControl(otherWindow, Id); // the target: none is left
     EXPECT_EQ(TargetSize(), std::pair(0, 0));

@@ -4,7 +4,7 @@
 #include "GridTesting.h"
 
 class EditorTest : public GridModelTest {
-protected:
+  protected:
     void TearDown() override;
     WindowHandle EditorWindow() override { return Window(); }
 
@@ -29,6 +29,6 @@ protected:
     static int ViewX(int column);
     static int ViewY(int row);
 
-private:
+  private:
     WindowHandle window_ = nullptr;
 };

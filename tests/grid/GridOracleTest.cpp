@@ -43,8 +43,8 @@ TEST(GridOracle, RowByRowPaintingEqualsOneBoxPerCell) {
         PaintBoxByBox(slow, image, columns, rows);
         ASSERT_EQ(FirstDifference(fast, slow), "")
             << "trial " << trial << ": " << columns << " x " << rows << " cells of a "
-            << image.Width() << " x " << image.Height() << " picture on a " << fast.Width()
-            << " x " << fast.Height() << " paper";
+            << image.Width() << " x " << image.Height() << " picture on a " << fast.Width() << " x "
+            << fast.Height() << " paper";
     }
 }
 

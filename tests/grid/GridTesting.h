@@ -15,7 +15,7 @@ SurfaceHandle MakeTestImage(int width, int height);
 // The image, the paper and the view in the application state. Paper and view are made
 // once for the whole test program.
 class GridModelTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override;
 
     // Loads image (owned by the test from now on) into the editor: resets the application
@@ -31,6 +31,6 @@ protected:
     // Every cell's inside on the paper shows the colour of its pixel in ImageBitmap.
     void ExpectPaperMatchesImage() const;
 
-private:
+  private:
     unsigned long compositionsAtOpen_ = 0;
 };

@@ -1,10 +1,10 @@
 // A text wrapped to a canvas control's width and drawn left, right, centred or justified.
 // The expected picture is each line drawn on its own, at the place the mode gives it, on
 // a second control of the same size.
+#include "palette/TextBlock.h"
 #include "gfx/CanvasControl.h"
 #include "gfx/Drawing.h"
 #include "gfx/Text.h"
-#include "palette/TextBlock.h"
 #include "tests/palette/PaletteTestSupport.h"
 #include <algorithm>
 #include <cmath>
@@ -23,7 +23,7 @@ const std::string Paragraph =
     "El rojo y el azul se mezclan en un violeta profundo que llena toda la tarde de luz fin";
 
 class TextBlockTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Make(160); }
     void TearDown() override {
         for (int id : {BlockId, ReferenceId}) UnregisterCanvasControl(Window, id);
@@ -93,12 +93,13 @@ TEST_F(TextBlockTest, WrappingAlwaysMovesOnAndStopsAtAHundredLines) {
 // counts it, so 0xC0, 0xC1 and 0xF5-0xFF start none and stand alone, each a line.
 TEST_F(TextBlockTest, TooNarrowForOneCharacterTakesOneALine) {
     Make(1);
-    const std::string text = "\xC0\x80\xC1\xBF" "a\xC3\xB1\xE2\x82\xAC\xF0\x9D\x84\x9E"
+    const std::string text = "\xC0\x80\xC1\xBF"
+                             "a\xC3\xB1\xE2\x82\xAC\xF0\x9D\x84\x9E"
                              "\xF5\x80\x80\x80\xF7\xBF\xFF";
     EXPECT_EQ(WrapTextBlock(text, width),
               (std::vector<std::string>{"\xC0", "\x80", "\xC1", "\xBF", "a", "\xC3\xB1",
-                                        "\xE2\x82\xAC", "\xF0\x9D\x84\x9E", "\xF5", "\x80",
-                                        "\x80", "\x80", "\xF7", "\xBF", "\xFF"}));
+                                        "\xE2\x82\xAC", "\xF0\x9D\x84\x9E", "\xF5", "\x80", "\x80",
+                                        "\x80", "\xF7", "\xBF", "\xFF"}));
 }
 
 struct ModeCase {
