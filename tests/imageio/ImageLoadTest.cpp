@@ -149,6 +149,9 @@ INSTANTIATE_TEST_SUITE_P(
         GoodFile{"PngNamedJpg", Image("a.jpg", FlagImage, "png"), Flag},
         // File names are bytes: one that is not UTF-8 still names its file.
         GoodFile{"NameNotUtf8", Image("caf\xE9.png", FlagImage, "png"), Flag},
+        // Legal names here, so a file saved under them opens again.
+        GoodFile{"NameWithWildcards", Image("¿foto?*.png", FlagImage, "png"), Flag},
+        GoodFile{"NameEndingInColon", Image("foto.png:", FlagImage, "png"), Flag},
         GoodFile{"Grey", Image("g.png",
                                [] { return Converted({"KGW", "WGK"}, QImage::Format_Grayscale8); },
                                "png"),
