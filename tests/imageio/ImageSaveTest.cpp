@@ -196,9 +196,10 @@ INSTANTIATE_TEST_SUITE_P(
                        std::string file = f.File("viejo.png");
                        return MakeUnwritable(file) ? file : std::string();
                    }},
-        FailedSave{"ReadOnlyFolder",
+        // A new file cannot be made there (an existing one is overwritten in place).
+        FailedSave{"NewFileInReadOnlyFolder",
                    [](const TempFolder& f) {
-                       return MakeUnwritable(f.Path()) ? f.File("viejo.png") : std::string();
+                       return MakeUnwritable(f.Path()) ? f.File("nuevo.png") : std::string();
                    }}),
     [](const auto& info) { return std::string(info.param.name); });
 
