@@ -128,6 +128,11 @@ TEST(Startup, MainWindowOpensWithTheFirstView) {
     const std::string path = run.folder.File("carta.png");
     ASSERT_TRUE(PictureImage(Card, AppColours).save(QString::fromStdString(path)));
     std::ofstream(run.folder.File("Configuracion.ini")) << "[Multiple]\nancho=4\nalto=6\n";
+    // Values left by an earlier run in this process: start-up must set its own.
+    LeftButtonMode = EditRealColour;
+    CurrentColour = 0x123456;
+    painting = true;
+    PaperPlacement = Placement{-70, -140, 1, 1, 1};
     bool checked = false;
     run.Run(path, [&] {
         checked = true;
