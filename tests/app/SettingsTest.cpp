@@ -128,6 +128,7 @@ struct FileCase {
     std::string text;
     int width, height;
 };
+void PrintTo(const FileCase& c, std::ostream* out) { *out << c.name; }
 
 class SettingsFileContents : public SettingsFile, public ::testing::WithParamInterface<FileCase> {};
 

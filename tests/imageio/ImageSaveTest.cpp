@@ -4,6 +4,7 @@
 #include "imageio/ImageSave.h"
 #include "platform/Messages.h"
 #include "tests/imageio/ImageTesting.h"
+#include "tests/support/CaseNames.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Scripts.h"
 #include <QImageReader>
@@ -110,7 +111,13 @@ INSTANTIATE_TEST_SUITE_P(AllFormats, SaveRoundTrip,
 
 // --- The extension names the format ---------------------------------------------------
 
-class SaveExtension : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+struct ExtensionCase {
+    const char* first;  // the file name
+    const char* second; // the format written
+};
+void PrintTo(const ExtensionCase& c, std::ostream* out) { *out << c.first << " as " << c.second; }
+
+class SaveExtension : public ::testing::TestWithParam<ExtensionCase> {};
 
 TEST_P(SaveExtension, WritesTheFormatItNames) {
     TempFolder folder;
@@ -123,11 +130,12 @@ TEST_P(SaveExtension, WritesTheFormatItNames) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveExtension,
-    ::testing::Values(std::pair{"a.png", "png"}, std::pair{"b.PNG", "png"},
-                      std::pair{"c.jpg", "jpeg"}, std::pair{"d.JPEG", "jpeg"},
-                      std::pair{"e.jpe", "jpeg"}, std::pair{"f.Gif", "gif"},
-                      std::pair{"g.tif", "tiff"}, std::pair{"h.TIFF", "tiff"},
-                      std::pair{"i.bmp", "bmp"}, std::pair{"con.punto.png", "png"}));
+    ::testing::Values(ExtensionCase{"a.png", "png"}, ExtensionCase{"b.PNG", "png"},
+                      ExtensionCase{"c.jpg", "jpeg"}, ExtensionCase{"d.JPEG", "jpeg"},
+                      ExtensionCase{"e.jpe", "jpeg"}, ExtensionCase{"f.Gif", "gif"},
+                      ExtensionCase{"g.tif", "tiff"}, ExtensionCase{"h.TIFF", "tiff"},
+                      ExtensionCase{"i.bmp", "bmp"}, ExtensionCase{"con.punto.png", "png"}),
+    [](const auto& info) { return CaseName(info.param.first); });
 
 class SaveUnknownExtension : public ::testing::TestWithParam<const char*> {};
 

@@ -63,6 +63,7 @@ struct FileCase {
     Bytes (*file)();
     FavouriteTable (*expected)();
 };
+void PrintTo(const FileCase& c, std::ostream* out) { *out << c.name; }
 class FavouritesFileTest : public FavouritesStoreTest,
                            public ::testing::WithParamInterface<FileCase> {};
 

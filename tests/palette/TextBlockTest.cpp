@@ -111,6 +111,7 @@ struct ModeCase {
     int mode;
     int (*start)(int W, int w); // a line's left edge before x0 is added
 };
+void PrintTo(const ModeCase& c, std::ostream* out) { *out << c.name; }
 class TextBlockModeTest : public TextBlockTest, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(TextBlockModeTest, LinesAreDrawnWhereTheModeSays) {
