@@ -51,7 +51,8 @@ std::optional<QImage> DecodeImageFile(const std::string& path) {
         return std::nullopt;
     std::optional<QImage> image = Decode(reader, file);
     if (!image || !WithinLimit(image->size())) return std::nullopt;
-    if (header.stated && image->size() != header.size) return std::nullopt; // which to believe?
+    // A decoder that contradicts the header: one of them is damaged.
+    if (header.stated && image->size() != header.size) return std::nullopt;
     return image;
 }
 
