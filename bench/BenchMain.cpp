@@ -30,7 +30,7 @@ const Goal goals[] = {
 // keeps each run's time per iteration by name: a single run's, or the mean of repetitions.
 // --benchmark_out gets its own reporter from the library, as without this one.
 class RatioReporter : public benchmark::BenchmarkReporter {
-public:
+  public:
     explicit RatioReporter(benchmark::BenchmarkReporter* shown) : shown_(shown) {}
     bool ReportContext(const Context& context) override { return shown_->ReportContext(context); }
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -45,7 +45,7 @@ public:
     void Finalize() override { shown_->Finalize(); }
     std::map<std::string, double> times;
 
-private:
+  private:
     benchmark::BenchmarkReporter* shown_;
 };
 

@@ -47,8 +47,7 @@ std::optional<QImage> DecodeImageFile(const std::string& path) {
     QImageReader reader(&file);
     Prepare(reader);
     const HeaderSize header = ReadHeaderSize(reader);
-    if (header.stated && (!header.size.isValid() || !WithinLimit(header.size)))
-        return std::nullopt;
+    if (header.stated && (!header.size.isValid() || !WithinLimit(header.size))) return std::nullopt;
     std::optional<QImage> image = Decode(reader, file);
     if (!image || !WithinLimit(image->size())) return std::nullopt;
     // A decoder that contradicts the header: one of them is damaged.

@@ -14,4 +14,3 @@ constexpr int MaxDecodedSide = 16384;
 // or cut short, the decoder's size differs from its header's, or it is larger than
 // MaxDecodedSide.
 std::optional<QImage> DecodeImageFile(const std::string& path);
-

@@ -29,7 +29,8 @@ void Note(j_common_ptr info, int level) {
     if (level >= 0) return;
     Watch& watch = WatchOf(info);
     const int code = info->err->msg_code;
-    if (code == JWRN_JPEG_EOF) watch.ranOut = true;
+    if (code == JWRN_JPEG_EOF)
+        watch.ranOut = true;
     else if (watch.ranOut && (code == JWRN_HIT_MARKER || code == JWRN_MUST_RESYNC))
         watch.starved = true; // the entropy decoder or a restart found the end instead of data
 }

@@ -9,8 +9,11 @@ namespace {
 
 std::size_t FirstCharacterLength(const std::string& text) {
     auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                         : (lead >> 3) == 0x1E ? 4 : 1;
+    std::size_t length = lead < 0x80           ? 1
+                         : (lead >> 5) == 0x6  ? 2
+                         : (lead >> 4) == 0xE  ? 3
+                         : (lead >> 3) == 0x1E ? 4
+                                               : 1;
     return std::min(length, text.size());
 }
 
@@ -48,12 +51,10 @@ int CountBlanks(const std::string& line) {
 // Left edge of a line of the given width, in the control's client pixels.
 int LineStart(int mode, int controlWidth, int lineWidth, int x0) {
     switch (mode) {
-    case AlignRight:
-        return controlWidth - lineWidth - 3 + x0;
+    case AlignRight: return controlWidth - lineWidth - 3 + x0;
     case AlignCentre: // exact half, rounded to the nearest pixel, a half to the even one
         return static_cast<int>(std::lrint((controlWidth - lineWidth) / 2.0)) + x0;
-    default:
-        return x0;
+    default: return x0;
     }
 }
 
@@ -75,8 +76,8 @@ std::vector<std::string> WrapTextBlock(const std::string& text, int width) {
     return lines;
 }
 
-void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, int mode,
-                   int x0, int y0, FontHandle font, Colour textColour) {
+void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, int mode, int x0,
+                   int y0, FontHandle font, Colour textColour) {
     SelectTarget(window, controlId, false);
     SelectFont(font);
     SetColours(textColour, ColourTransparent);
@@ -103,8 +104,8 @@ void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, 
         // Justified: a line of at least 0.8 x the widest gets the missing width spread
         // over its blanks; shorter lines (a paragraph's end) stay as they are.
         int blanks = CountBlanks(lines[i]);
-        bool spread = mode == AlignJustify && widths[i] < widest &&
-                      5 * widths[i] >= 4 * widest && blanks > 0;
+        bool spread =
+            mode == AlignJustify && widths[i] < widest && 5 * widths[i] >= 4 * widest && blanks > 0;
         if (spread) SetTextJustification(context, widest - widths[i], blanks);
         DrawText(lines[i]);
         if (spread) SetTextJustification(context, 0, 0);

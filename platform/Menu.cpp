@@ -1,17 +1,17 @@
 // Menus: a bar of popups whose items send WM_COMMAND with their id to the window the bar
 // is attached to. Items show their text as given (no mnemonics, no accelerators); check
 // marks change only when the program sets them.
-#include "platform/DialogWidget.h"
 #include "platform/Menu.h"
+#include "platform/DialogWidget.h"
 #include "platform/WindowObject.h"
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
 struct MenuObject {
-    QMenuBar* bar = nullptr;  // a menu bar, or
-    QMenu* popup = nullptr;   // a popup
-    MenuObject* parent = nullptr; // the menu this popup was appended to
+    QMenuBar* bar = nullptr;        // a menu bar, or
+    QMenu* popup = nullptr;         // a popup
+    MenuObject* parent = nullptr;   // the menu this popup was appended to
     WindowObject* window = nullptr; // a bar: the window it is attached to
     QWidget* Widget() const { return bar ? static_cast<QWidget*>(bar) : popup; }
 };
@@ -32,7 +32,8 @@ QAction* FindAction(MenuObject* menu, unsigned id) {
     const auto actions = menu->Widget()->actions();
     for (QAction* action : actions) {
         if (action->menu()) {
-            auto* sub = static_cast<MenuObject*>(action->menu()->property("colveroMenu").value<void*>());
+            auto* sub =
+                static_cast<MenuObject*>(action->menu()->property("colveroMenu").value<void*>());
             if (QAction* found = FindAction(sub, id)) return found;
         } else if (!action->isSeparator() && action->data().toUInt() == id) {
             return action;
@@ -102,7 +103,8 @@ void SetMenu(WindowHandle window, MenuHandle menu) {
 void DetachMenuBar(WindowObject* dialog) {
     if (!dialog->menu) return;
     dialog->menu->window = nullptr;
-    if (auto* widget = static_cast<DialogWidget*>(dialog->widget.data())) widget->SetMenuBar(nullptr);
+    if (auto* widget = static_cast<DialogWidget*>(dialog->widget.data()))
+        widget->SetMenuBar(nullptr);
     dialog->menu = nullptr;
 }
 

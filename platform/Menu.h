@@ -9,8 +9,7 @@ MenuHandle CreateMenu();      // a menu bar
 MenuHandle CreatePopupMenu(); // a popup
 // flags MF_STRING: item with command id `idOrPopup`; MF_POPUP: `idOrPopup` is a
 // MenuHandle; MF_SEPARATOR: a separator, text and id ignored.
-void AppendMenu(MenuHandle menu, unsigned flags, std::uintptr_t idOrPopup,
-                const std::string& text);
+void AppendMenu(MenuHandle menu, unsigned flags, std::uintptr_t idOrPopup, const std::string& text);
 void SetMenu(WindowHandle window, MenuHandle menu);
 // Sets the state (MFS_CHECKED or 0) of the item with this command id, searching submenus.
 void SetMenuItemState(MenuHandle menu, unsigned id, unsigned state);

@@ -57,10 +57,13 @@ void WriteFile(const std::string& path, const QByteArray& bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.constData(), bytes.size());
 }
 void SaveAs(const char* format, const std::string& path, int width, int height) {
-    PictureImage({"rg", "by"}, AppColours, width, height).save(QString::fromStdString(path), format);
+    PictureImage({"rg", "by"}, AppColours, width, height)
+        .save(QString::fromStdString(path), format);
 }
 void RealPng(const std::string& path, int width, int height) { SaveAs("png", path, width, height); }
-void RealTiff(const std::string& path, int width, int height) { SaveAs("tiff", path, width, height); }
+void RealTiff(const std::string& path, int width, int height) {
+    SaveAs("tiff", path, width, height);
+}
 void BmpHeader(const std::string& path, int width, int height) {
     SaveAs("bmp", path, width, height);
     std::filesystem::resize_file(path, 100);

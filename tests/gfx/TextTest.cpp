@@ -37,8 +37,7 @@ class TextTest : public GfxTest {
     int Inked(int left, int top, int right, int bottom) {
         int count = 0;
         for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                count += ReadPixel(x, y) != White;
+            for (int x = left; x < right; ++x) count += ReadPixel(x, y) != White;
         return count;
     }
 };

@@ -2,8 +2,8 @@
 // used, and the pixels of those that can.
 #include "imageio/ImageLoad.h"
 #include "platform/Messages.h"
-#include "tests/support/CraftedFiles.h"
 #include "tests/imageio/ImageTesting.h"
+#include "tests/support/CraftedFiles.h"
 #include "tests/support/PictureImage.h"
 #include "tests/support/Scripts.h"
 #include <QImage>
@@ -161,16 +161,25 @@ INSTANTIATE_TEST_SUITE_P(
         // Legal names here, so a file saved under them opens again.
         GoodFile{"NameWithWildcards", Image("¿foto?*.png", FlagImage, "png"), Flag},
         GoodFile{"NameEndingInColon", Image("foto.png:", FlagImage, "png"), Flag},
-        GoodFile{"Grey", Image("g.png",
-                               [] { return Converted({"KGW", "WGK"}, QImage::Format_Grayscale8); },
-                               "png"),
+        GoodFile{"Grey",
+                 Image(
+                     "g.png",
+                     [] {
+                         return Converted({"KGW", "WGK"}, QImage::Format_Grayscale8);
+                     },
+                     "png"),
                  {"KGW", "WGK"}},
-        GoodFile{"Grey16", Image("g16.png",
-                                 [] { return Converted({"KW", "WK"}, QImage::Format_Grayscale16); },
-                                 "png"),
+        GoodFile{"Grey16",
+                 Image(
+                     "g16.png",
+                     [] {
+                         return Converted({"KW", "WK"}, QImage::Format_Grayscale16);
+                     },
+                     "png"),
                  {"KW", "WK"}},
-        GoodFile{"Rgb16", Image("c16.png", [] { return Converted(Flag, QImage::Format_RGBA64); },
-                                "png"),
+        GoodFile{"Rgb16",
+                 Image(
+                     "c16.png", [] { return Converted(Flag, QImage::Format_RGBA64); }, "png"),
                  Flag},
         GoodFile{"Palette", Image("p.png", PaletteImage, "png"), {"rKW", "WKr"}},
         GoodFile{"InterlacedPng", Bytes("i.png", [] { return InterlacedPng(FlagImage()); }), Flag},
@@ -183,9 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Whole pictures that viewers show: no end marker, stray bytes between segments.
         GoodFile{"JpegWithoutItsEnd", Bytes("sinfin.jpg", [] { return BlocksJpeg().chopped(2); }),
                  Blocks},
-        GoodFile{"ProgressiveJpegWithoutItsEnd",
-                 Bytes("capas.jpg", [] { return ProgressiveJpeg(PictureImage(Blocks)).chopped(2); }),
-                 Blocks},
+        GoodFile{
+            "ProgressiveJpegWithoutItsEnd",
+            Bytes("capas.jpg", [] { return ProgressiveJpeg(PictureImage(Blocks)).chopped(2); }),
+            Blocks},
         GoodFile{"JpegWithStrayBytes",
                  Bytes("sucio.jpg", [] { return BlocksJpeg().insert(2, QByteArray(3, 'x')); }),
                  Blocks},
@@ -217,10 +227,10 @@ TEST_P(Rgb16Key, KeyColourIsWhiteAndTheRestExact) {
     const Rgb16 key = {0x1234, 0x5678, 0x9ABC}, nearKey = {0x1234, 0x5678, 0x9A00};
     std::vector<Rgb16> samples;
     for (int i = 0; i < 32 * 32; ++i)
-        samples.push_back(i % 7 == 0   ? key
-                          : i % 7 == 1 ? nearKey
-                                       : Rgb16{quint16(i * 64), quint16(65535 - i * 61),
-                                               quint16(i * 40503)});
+        samples.push_back(
+            i % 7 == 0   ? key
+            : i % 7 == 1 ? nearKey
+                         : Rgb16{quint16(i * 64), quint16(65535 - i * 61), quint16(i * 40503)});
     TempFolder folder;
     WriteBytes(folder.File("tbn2c16.png"), Rgb16Png(32, 32, samples, key, GetParam()));
     MessageBoxScript boxes;

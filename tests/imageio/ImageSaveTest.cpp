@@ -1,7 +1,7 @@
 // Saving surfaces: the format each extension gives, round trips through every format,
 // and failed saves that tell the user and leave the old file as it was.
-#include "imageio/ImageLoad.h"
 #include "imageio/ImageSave.h"
+#include "imageio/ImageLoad.h"
 #include "platform/Messages.h"
 #include "tests/imageio/ImageTesting.h"
 #include "tests/support/CaseNames.h"
@@ -96,7 +96,8 @@ TEST_P(SaveRoundTrip, LoadsBackThePicture) {
     Difference difference = DifferenceOf(loaded.get(), picture);
     EXPECT_LE(difference.largest, GetParam().largest);
     EXPECT_LE(difference.mean, GetParam().mean);
-    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"foto" + std::string(GetParam().extension)});
+    EXPECT_EQ(FilesIn(folder.Path()),
+              std::vector<std::string>{"foto" + std::string(GetParam().extension)});
 }
 
 // JPEG at quality 100 stays within a few steps on average (at the codec's default, 75,

@@ -31,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Table, DialogUnits,
                                            UnitCase{-1, -2, -2}, UnitCase{-3, -5, -5}),
                          [](const auto& info) {
                              const int units = info.param.units;
-                             return (units < 0 ? "UnitsMinus" : "Units") + std::to_string(std::abs(units));
+                             return (units < 0 ? "UnitsMinus" : "Units") +
+                                    std::to_string(std::abs(units));
                          });
 
 TEST(Program, TheExecutableFolderHoldsThisProgram) {

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QImage>
 #include <array>
-#include <vector>
 #include <string>
+#include <vector>
 
 // The picture encoded by the codecs (quality -1: their default).
 QByteArray Encoded(const QImage& image, const char* format, int quality = -1);
