@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 #include "app/NumberFromText.h"
+#include "platform/MessageBox.h"
+#include "platform/Messages.h"
 #include "platform/Profile.h"
 #include "platform/Program.h"
 #include "state/State.h"
@@ -35,10 +37,11 @@ void Settings(const std::string& action) {
         fillWidth = ReadValue(WidthKey, path);
         fillHeight = ReadValue(HeightKey, path);
     } else if (action == "save") {
-        // A file that cannot be written is not reported: the values in memory stay in
-        // force for this run.
+        // Both values are written whatever happens to the first; a failure is told once,
+        // as for any save, and the values in memory stay in force for this run.
         const std::string path = SettingsFilePath();
-        WritePrivateProfileString(Section, WidthKey, FileText(fillWidth), path);
-        WritePrivateProfileString(Section, HeightKey, FileText(fillHeight), path);
+        bool saved = WritePrivateProfileString(Section, WidthKey, FileText(fillWidth), path);
+        saved = WritePrivateProfileString(Section, HeightKey, FileText(fillHeight), path) && saved;
+        if (!saved) MessageBox(nullptr, "Error al grabar ...\r\n" + path, ProgramCaption, MB_OK);
     }
 }

@@ -34,15 +34,21 @@ void ReleaseSurface(SurfaceHandle& surface) {
     surface = 0;
 }
 
+bool TooLarge() { return ImageWidth > MaxImageSide || ImageHeight > MaxImageSide; }
+
 // Loads the chosen image and, when it is accepted, runs the main window.
 void EditImage() {
+    // A picture too large to edit is refused by the size its header states, before it
+    // costs the time and memory of decoding (and before the codecs' own limits refuse it
+    // as unreadable).
+    if (ReadImageSize(ImageFileName, ImageWidth, ImageHeight) && TooLarge()) return RefuseImage();
     ImageBitmap = GraphicLoadImageFileToBitmap(ImageFileName, 0, 0);
     // The loader has already told the user why the file cannot be read; with no
     // picture there is nothing to edit.
     if (ImageBitmap == 0) return;
     SelectTarget(ImageBitmap);
     GetSurfaceSize(ImageWidth, ImageHeight);
-    if (ImageWidth > MaxImageSide || ImageHeight > MaxImageSide) return RefuseImage();
+    if (TooLarge()) return RefuseImage();
     MessageBox(nullptr, SizeText(ImageWidth, ImageHeight), DefaultCaption, NoticeStyle);
     RunMainWindow();
 }

@@ -26,12 +26,15 @@ const Goal goals[] = {
     {"BM_SaveJpeg/1071", "BM_QtSaveJpeg/1071", 1.2},
 };
 
-// The console report, plus each run's time per iteration kept by name: a single run's,
-// or the mean of repetitions.
-class RatioReporter : public benchmark::ConsoleReporter {
+// Passes every report on to the reporter that the flags chose (--benchmark_format), and
+// keeps each run's time per iteration by name: a single run's, or the mean of repetitions.
+// --benchmark_out gets its own reporter from the library, as without this one.
+class RatioReporter : public benchmark::BenchmarkReporter {
   public:
+    explicit RatioReporter(benchmark::BenchmarkReporter* shown) : shown_(shown) {}
+    bool ReportContext(const Context& context) override { return shown_->ReportContext(context); }
     void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
+        shown_->ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.error_occurred) continue;
             bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
@@ -39,7 +42,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
                 times[run.run_name.str()] = run.GetAdjustedRealTime();
         }
     }
+    void Finalize() override { shown_->Finalize(); }
     std::map<std::string, double> times;
+
+  private:
+    benchmark::BenchmarkReporter* shown_;
 };
 
 // The name under which a benchmark's time was kept: the bare name, or with the
@@ -54,18 +61,19 @@ const double* Find(const std::map<std::string, double>& times, const std::string
     return nullptr;
 }
 
-void PrintGoals(const std::map<std::string, double>& times) {
-    std::printf("\n%-22s %-22s %8s %8s\n", "goal", "baseline", "ratio", "limit");
+void PrintGoals(const std::map<std::string, double>& times, std::FILE* out) {
+    if (times.empty()) return; // nothing ran (a listing, a filter that matched nothing)
+    std::fprintf(out, "\n%-22s %-22s %8s %8s\n", "goal", "baseline", "ratio", "limit");
     for (const Goal& goal : goals) {
         const double* time = Find(times, goal.name);
         const double* base = Find(times, goal.baseline);
         if (!time || !base) continue;
         double ratio = *time / *base;
         if (goal.limit > 0)
-            std::printf("%-22s %-22s %8.2f %8.2f %s\n", goal.name, goal.baseline, ratio, goal.limit,
-                        ratio <= goal.limit ? "ok" : "OVER");
+            std::fprintf(out, "%-22s %-22s %8.2f %8.2f %s\n", goal.name, goal.baseline, ratio,
+                         goal.limit, ratio <= goal.limit ? "ok" : "OVER");
         else
-            std::printf("%-22s %-22s %8.2f %8s\n", goal.name, goal.baseline, ratio, "-");
+            std::fprintf(out, "%-22s %-22s %8.2f %8s\n", goal.name, goal.baseline, ratio, "-");
     }
 }
 
@@ -75,9 +83,14 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     benchmark::Initialize(&argc, argv);
     return RunProgram(argc, argv, [] {
-        RatioReporter reporter;
+        benchmark::BenchmarkReporter* shown = benchmark::CreateDefaultDisplayReporter();
+        RatioReporter reporter(shown);
         benchmark::RunSpecifiedBenchmarks(&reporter);
-        PrintGoals(reporter.times);
+        // The ratios end the console table; with JSON or CSV on the standard output they
+        // go to the error stream, so that the output stays what its format makes.
+        std::fflush(stdout);
+        const bool console = dynamic_cast<benchmark::ConsoleReporter*>(shown) != nullptr;
+        PrintGoals(reporter.times, console ? stdout : stderr);
         benchmark::Shutdown();
         return 0;
     });

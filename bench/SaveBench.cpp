@@ -1,5 +1,6 @@
-// Saving the image: our save (pixels read from the surface, encoded into a temporary file
-// that replaces the target) against the codec writing the same pixels straight to a file.
+// Saving the image: our save (pixels read from the surface, encoded in memory, written to
+// a temporary file that replaces the target) against the codec writing the same pixels
+// straight to a file.
 #include "gfx/Drawing.h"
 #include "imageio/ImageSave.h"
 #include "platform/MessageBox.h"

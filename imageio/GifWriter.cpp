@@ -1,24 +1,15 @@
 #include "imageio/GifWriter.h"
 #include "imageio/GifPalette.h"
-#include <cerrno>
 #include <gif_lib.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int MaxGifSide = 65535; // sides are 16-bit in the file
 
-// giflib's output callback: UserData holds the descriptor.
-int WriteToDescriptor(GifFileType* gif, const GifByteType* data, int length) {
-    int fd = *static_cast<int*>(gif->UserData);
-    int written = 0;
-    while (written < length) {
-        ssize_t n = ::write(fd, data + written, static_cast<size_t>(length - written));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return written;
-        written += static_cast<int>(n);
-    }
-    return written;
+// giflib's output callback: UserData holds the bytes.
+int AppendToBytes(GifFileType* gif, const GifByteType* data, int length) {
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
+    return length;
 }
 
 // The palette as a colour map whose size is a power of two (giflib requires it, and at
@@ -49,7 +40,7 @@ bool WriteFrame(GifFileType* gif, IndexedPicture& picture, int width, int height
 
 } // namespace
 
-bool WriteGif(const QImage& image, int fd) {
+bool WriteGif(const QImage& image, QByteArray& bytes) {
     int width = image.width(), height = image.height();
     if (image.format() != QImage::Format_RGB32 || width < 1 || height < 1 || width > MaxGifSide ||
         height > MaxGifSide)
@@ -57,7 +48,7 @@ bool WriteGif(const QImage& image, int fd) {
     IndexedPicture picture = IndexColours(reinterpret_cast<const std::uint32_t*>(image.constBits()),
                                           width, height, image.bytesPerLine() / 4);
     int error = 0;
-    GifFileType* gif = EGifOpen(&fd, WriteToDescriptor, &error);
+    GifFileType* gif = EGifOpen(&bytes, AppendToBytes, &error);
     if (!gif) return false;
     bool ok = WriteFrame(gif, picture, width, height);
     return EGifCloseFile(gif, &error) == GIF_OK && ok;

@@ -1,7 +1,8 @@
 #pragma once
 // GIF files, written with giflib (the image plugins only read GIF).
+#include <QByteArray>
 #include <QImage>
 
-// Writes image (Format_RGB32) to the open file descriptor fd as a one-frame GIF, with
-// the palette that IndexColours makes. False when anything could not be written.
-bool WriteGif(const QImage& image, int fd);
+// Appends image (Format_RGB32) to bytes as a one-frame GIF file, with the palette that
+// IndexColours makes. False when giflib refused anything.
+bool WriteGif(const QImage& image, QByteArray& bytes);

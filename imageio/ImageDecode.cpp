@@ -1,10 +1,11 @@
 #include "imageio/ImageDecode.h"
+#include "imageio/ImageFile.h"
+#include "imageio/ImageHeader.h"
+#include "imageio/ImageLoad.h"
 #include "imageio/JpegCheck.h"
+#include "imageio/PngDecode.h"
 #include <QFile>
 #include <QImageReader>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -13,27 +14,29 @@ bool WithinLimit(QSize size) {
 }
 
 // Reads the file through a mapping of its own, so the reader's position is untouched.
-bool JpegFileIsComplete(QFile& file) {
-    if (file.size() <= 0) return false;
+bool JpegFileEndsEarly(QFile& file) {
+    if (file.size() <= 0) return true;
     const uchar* bytes = file.map(0, file.size());
-    if (!bytes) return false;
-    bool complete = JpegIsComplete(bytes, static_cast<std::size_t>(file.size()));
+    if (!bytes) return true;
+    bool early = JpegEndsEarly(bytes, static_cast<std::size_t>(file.size()));
     file.unmap(const_cast<uchar*>(bytes));
-    return complete;
+    return early;
 }
 
-// Opens a regular file by its name as it stands: names are bytes, whatever their
-// encoding. Without blocking, so a pipe or a device of that name is simply not a picture.
-bool OpenRegularFile(const std::string& path, QFile& file) {
-    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        close(fd);
-        return false;
+std::optional<QImage> Decode(QImageReader& reader, QFile& file) {
+    if (reader.format() == "png") {
+        if (!file.seek(0)) return std::nullopt;
+        return DecodePng(file, MaxDecodedSide);
     }
-    return true;
+    if (reader.format() == "jpeg" && JpegFileEndsEarly(file)) return std::nullopt;
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) return std::nullopt;
+    return image;
+}
+
+void Prepare(QImageReader& reader) {
+    reader.setDecideFormatFromContent(true); // a PNG named .jpg is still a PNG
+    reader.setAutoTransform(false);
 }
 
 } // namespace
@@ -42,12 +45,24 @@ std::optional<QImage> DecodeImageFile(const std::string& path) {
     QFile file;
     if (!OpenRegularFile(path, file)) return std::nullopt;
     QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true); // a PNG named .jpg is still a PNG
-    reader.setAutoTransform(false);
-    QSize size = reader.size(); // from the header; invalid when the format cannot tell
-    if (size.isValid() && !WithinLimit(size)) return std::nullopt;
-    if (reader.format() == "jpeg" && !JpegFileIsComplete(file)) return std::nullopt;
-    QImage image;
-    if (!reader.read(&image) || image.isNull() || !WithinLimit(image.size())) return std::nullopt;
+    Prepare(reader);
+    const HeaderSize header = ReadHeaderSize(reader);
+    if (header.stated && (!header.size.isValid() || !WithinLimit(header.size))) return std::nullopt;
+    std::optional<QImage> image = Decode(reader, file);
+    if (!image || !WithinLimit(image->size())) return std::nullopt;
+    // A decoder that contradicts the header: one of them is damaged.
+    if (header.stated && image->size() != header.size) return std::nullopt;
     return image;
+}
+
+bool ReadImageSize(const std::string& path, int& width, int& height) {
+    QFile file;
+    if (!OpenRegularFile(path, file)) return false;
+    QImageReader reader(&file);
+    Prepare(reader);
+    const HeaderSize header = ReadHeaderSize(reader);
+    if (!header.stated || !header.size.isValid()) return false;
+    width = header.size.width();
+    height = header.size.height();
+    return true;
 }

@@ -10,6 +10,7 @@
 constexpr int MaxDecodedSide = 16384;
 
 // The first frame of the image file, as stored (its orientation tag is not applied);
-// nothing when the codecs cannot read the file, it is damaged or cut short, or it is
-// larger than MaxDecodedSide.
+// nothing when the codecs cannot read the file, its header cannot be read, it is damaged
+// or cut short, the decoder's size differs from its header's, or it is larger than
+// MaxDecodedSide.
 std::optional<QImage> DecodeImageFile(const std::string& path);

@@ -1,16 +1,16 @@
 #include "imageio/ImageEncode.h"
 #include "imageio/GifWriter.h"
-#include <QFile>
+#include <QBuffer>
 #include <QImageWriter>
 #include <cstring>
 
-bool EncodeImage(const QImage& image, const Encoder& encoder, int fd) {
-    if (std::strcmp(encoder.format, "gif") == 0) return WriteGif(image, fd);
-    QFile file;
-    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return false;
-    QImageWriter writer(&file, encoder.format);
+bool EncodeImage(const QImage& image, const Encoder& encoder, QByteArray& bytes) {
+    bytes.clear();
+    if (std::strcmp(encoder.format, "gif") == 0) return WriteGif(image, bytes);
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return false;
+    QImageWriter writer(&buffer, encoder.format);
     if (encoder.quality >= 0) writer.setQuality(encoder.quality);
     if (encoder.compression >= 0) writer.setCompression(encoder.compression);
-    bool ok = writer.write(image);
-    return file.flush() && ok;
+    return writer.write(image);
 }

@@ -1,8 +1,9 @@
 #pragma once
-// Encoding a picture into an open file.
+// Encoding a picture in memory, so that a failing encoder never touches a file.
 #include "imageio/ImageFormats.h"
+#include <QByteArray>
 #include <QImage>
 
-// Writes image in encoder's format, with its settings, to the open descriptor fd (which
-// stays open). False when the codec refused or the file could not be written.
-bool EncodeImage(const QImage& image, const Encoder& encoder, int fd);
+// The whole file of image in encoder's format, with its settings, in bytes; false when
+// the codec refused.
+bool EncodeImage(const QImage& image, const Encoder& encoder, QByteArray& bytes);

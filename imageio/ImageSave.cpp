@@ -29,10 +29,11 @@ void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path
         ShowSaveMessage("Formato de imagen desconocido ...\r\n" + path);
         return;
     }
+    // Encoded whole before the file is touched: a codec that gives up leaves it as it was.
     QImage image = WrapPixels(SurfaceOf(surface));
-    bool saved = !image.isNull() && ReplaceFileWith(path, [&](int fd) {
-                                        return EncodeImage(image, *encoder, fd);
-                                    }).done;
+    QByteArray bytes;
+    bool saved = !image.isNull() && EncodeImage(image, *encoder, bytes) &&
+                 ReplaceFile(path, bytes.constData(), std::size_t(bytes.size())).done;
     ShowSaveMessage(saved ? std::string("Grabado con exito ...")
                           : "Error al grabar ...\r\n" + path);
 }

@@ -1,48 +1,84 @@
 #include "imageio/JpegCheck.h"
+#include <csetjmp>
+#include <cstdio> // jpeglib.h needs FILE
+#include <jerror.h>
+#include <jpeglib.h>
 
 namespace {
 
-constexpr unsigned char MarkerPrefix = 0xFF;
-constexpr unsigned char StartOfImage = 0xD8;
-constexpr unsigned char EndOfImage = 0xD9;
-constexpr unsigned char StartOfScan = 0xDA;
-constexpr unsigned char Temporary = 0x01;
+// The check needs the coefficients of the whole picture at once; the loader never passes
+// a larger picture than this allows, and beyond it the check simply finds nothing wrong.
+constexpr long CheckMemory = 256L * 1024 * 1024;
 
-// Markers that carry no length field.
-bool IsStandalone(unsigned char marker) {
-    return marker == Temporary || (marker >= 0xD0 && marker <= 0xD7); // TEM, RST0..RST7
+// What the decoder told us while it read; the error manager comes first, so the
+// decoder's pointer to it is also a pointer to the whole.
+struct Watch {
+    jpeg_error_mgr manager;
+    std::jmp_buf escape;
+    bool ranOut = false;  // it asked for bytes past the end (the source then gives it EOI)
+    bool starved = false; // and then lacked image data
+    bool scanned[MAX_COMPONENTS] = {};
+};
+
+Watch& WatchOf(j_common_ptr info) { return *reinterpret_cast<Watch*>(info->err); }
+
+void Escape(j_common_ptr info) { std::longjmp(WatchOf(info).escape, 1); }
+
+// Warnings carry level -1; trace messages are not looked at.
+void Note(j_common_ptr info, int level) {
+    if (level >= 0) return;
+    Watch& watch = WatchOf(info);
+    const int code = info->err->msg_code;
+    if (code == JWRN_JPEG_EOF)
+        watch.ranOut = true;
+    else if (watch.ranOut && (code == JWRN_HIT_MARKER || code == JWRN_MUST_RESYNC))
+        watch.starved = true; // the entropy decoder or a restart found the end instead of data
 }
 
-// Position of the marker that ends the entropy-coded data starting at pos, or size when
-// the data runs to the end. Inside the data 0xFF is followed by 0x00 (a stuffed byte) or
-// a restart marker; anything else is the next marker.
-std::size_t SkipScanData(const unsigned char* bytes, std::size_t size, std::size_t pos) {
-    for (; pos + 1 < size; ++pos) {
-        if (bytes[pos] != MarkerPrefix) continue;
-        unsigned char next = bytes[pos + 1];
-        if (next != 0x00 && next != MarkerPrefix && !IsStandalone(next)) return pos;
+void NoteScan(const jpeg_decompress_struct& info, Watch& watch) {
+    for (int i = 0; i < info.comps_in_scan; ++i)
+        watch.scanned[info.cur_comp_info[i]->component_index] = true;
+}
+
+bool AllArrived(const jpeg_decompress_struct& info, const Watch& watch) {
+    for (int c = 0; c < info.num_components; ++c) {
+        if (!watch.scanned[c]) return false;
+        if (!info.progressive_mode) continue;
+        for (int k = 0; k < DCTSIZE2; ++k)
+            if (info.coef_bits[c][k] != 0) return false; // not at full precision
     }
-    return size;
+    return true;
+}
+
+// Reads every scan without producing pixels. Only the pointers live in this frame, so
+// nothing here is lost when the decoder's error escapes back to it.
+bool ReadsAllData(jpeg_decompress_struct* info, Watch* watch, const unsigned char* bytes,
+                  std::size_t size) {
+    if (setjmp(watch->escape) != 0) return !watch->ranOut; // other damage: the codecs judge it
+    info->mem->max_memory_to_use = CheckMemory;
+    jpeg_mem_src(info, bytes, static_cast<unsigned long>(size));
+    jpeg_read_header(info, TRUE);
+    NoteScan(*info, *watch);
+    info->buffered_image = TRUE; // scans are read one by one and not turned into pixels
+    jpeg_start_decompress(info);
+    for (;;) {
+        int status = jpeg_consume_input(info);
+        if (status == JPEG_REACHED_EOI || status == JPEG_SUSPENDED) break;
+        if (status == JPEG_REACHED_SOS) NoteScan(*info, *watch);
+    }
+    return !watch->starved && (!watch->ranOut || AllArrived(*info, *watch));
 }
 
 } // namespace
 
-bool JpegIsComplete(const unsigned char* bytes, std::size_t size) {
-    if (size < 4 || bytes[0] != MarkerPrefix || bytes[1] != StartOfImage) return false;
-    std::size_t pos = 2;
-    while (pos + 1 < size) {
-        if (bytes[pos] != MarkerPrefix) return false;
-        while (pos + 1 < size && bytes[pos + 1] == MarkerPrefix) ++pos; // fill bytes
-        if (pos + 1 >= size) return false;
-        unsigned char marker = bytes[pos + 1];
-        pos += 2;
-        if (marker == EndOfImage) return true;
-        if (IsStandalone(marker)) continue;
-        if (pos + 2 > size) return false;
-        std::size_t length = (std::size_t(bytes[pos]) << 8) | bytes[pos + 1]; // includes itself
-        if (length < 2 || pos + length > size) return false;
-        pos += length;
-        if (marker == StartOfScan) pos = SkipScanData(bytes, size, pos);
-    }
-    return false;
+bool JpegEndsEarly(const unsigned char* bytes, std::size_t size) {
+    jpeg_decompress_struct info;
+    Watch watch;
+    info.err = jpeg_std_error(&watch.manager);
+    watch.manager.error_exit = Escape;
+    watch.manager.emit_message = Note;
+    jpeg_create_decompress(&info);
+    const bool whole = ReadsAllData(&info, &watch, bytes, size);
+    jpeg_destroy_decompress(&info);
+    return !whole;
 }

@@ -1,8 +1,11 @@
 #pragma once
-// The JPEG decoder fills a file that ends early with grey and calls it a success; a cut
-// file is damaged and is refused instead, so a partial picture is never edited and saved.
+// The JPEG decoder fills a picture whose data ends early with grey and calls it a success;
+// such a file is damaged and is refused instead, so a partial picture is never edited and
+// saved. A file that lacks only its end marker, or has stray bytes between its segments,
+// holds the whole picture and is not refused.
 #include <cstddef>
 
-// True when the bytes are a JPEG stream that runs from its start marker through every
-// segment and scan to its end marker (bytes after the end marker are allowed).
-bool JpegIsComplete(const unsigned char* bytes, std::size_t size);
+// True when the decoder runs out of the JPEG's bytes before it has all the image data:
+// the data ends inside a scan, or before every component (in a progressive file, every
+// refinement) has had its scan.
+bool JpegEndsEarly(const unsigned char* bytes, std::size_t size);

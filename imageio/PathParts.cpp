@@ -3,10 +3,9 @@
 #include <sys/stat.h>
 
 bool IsExistingFile(const std::string& path) {
-    if (path.empty() || path.back() == ':') return false;
-    if (path.find_first_of("?*") != std::string::npos) return false;
+    // Every other byte is legal in a name here: "?", "*" and a final ":" included.
     struct stat info;
-    return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+    return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 std::string FolderOf(const std::string& path) {

@@ -2,8 +2,7 @@
 // Pieces of a file path, on a platform whose folder separator is "/".
 #include <string>
 
-// True only when path names an entry that is not a directory. An empty path, one that
-// contains "?" or "*", or one that ends with ":" never names a file.
+// True only when path names an entry that is not a directory; an empty path never does.
 bool IsExistingFile(const std::string& path);
 
 // Everything up to and including the last "/" (empty when there is none).

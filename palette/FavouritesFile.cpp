@@ -100,9 +100,8 @@ bool SaveFavourites() {
     for (int r = 0; r < PaletteRows; ++r)
         for (int c = 0; c < PaletteColumns; ++c) AppendFavourite(records, FavouritePalette[c][r]);
     // A read-only file is replaced all the same, as removing it would be.
-    FileReplacement replacement = ReplaceFileWith(
-        FavouritesFilePath(), [&](int fd) { return WriteAll(fd, records.data(), records.size()); },
-        ReadOnlyFiles::Replace);
+    FileReplacement replacement =
+        ReplaceFile(FavouritesFilePath(), records.data(), records.size(), ReadOnlyFiles::Replace);
     if (replacement.done) return true;
     int number = SaveErrorNumber(replacement);
     MessageBox(nullptr, "Err:  " + std::to_string(number) + " " + FileErrorText(number),

@@ -37,7 +37,7 @@ extern std::string ProgramFolder;
 void SetProgramFolder();
 
 constexpr const char* FavouritesFileName = "Mis Colores.log";
-// A save writes here first and renames it over the favourites file once complete.
+// ProgramFolder followed by the file name.
 std::string FavouritesFilePath();
 
 // The table anew with every field of every slot zero.
@@ -57,8 +57,8 @@ bool FavouritesFileExists();
 // records outside the table and a trailing partial record are skipped. A file that
 // cannot be read leaves the table all zero.
 void LoadFavourites();
-// Writes the 130 shown slots, row by row, to a temporary file and renames it over the
-// favourites file, so the old file survives any failure. A failure shows one message
+// Writes the 130 shown slots, row by row, replacing the favourites file as SafeWrite
+// does, so the old file survives any failure. A failure shows one message
 // ("Err:  52 Bad file name or number" and the like) and answers false.
 bool SaveFavourites();
 // Deletes the favourites file whatever its permission bits; every failure is ignored.

@@ -7,10 +7,13 @@
 
 namespace {
 
+std::size_t CharacterCount(const std::string& text) { return DecodeUtf8(text).size(); }
+
 void DropLeadingBlanks(std::string& text) { text.erase(0, text.find_first_not_of(' ')); }
 
 // The head of a non-empty text that fits width: cut at a blank where one fits, else
-// inside the word, and never empty, so that wrapping always moves on.
+// inside the word (a word wider than the box would otherwise be pushed down line after
+// line), and never empty, so that wrapping always moves on.
 void SplitLine(const std::string& text, int width, std::string& head, std::string& rest) {
     SplitTextToWidth(text, width, true, head, rest);
     if (!head.empty()) return;
@@ -19,6 +22,16 @@ void SplitLine(const std::string& text, int width, std::string& head, std::strin
     const std::size_t first = CodePointAt(text, 0).length;
     head = text.substr(0, first);
     rest = text.substr(first);
+}
+
+// The first line keeps 5 pixels free. A first word that does not fit there goes whole to
+// the next line, unless it is wider than the box: then it is cut here.
+void SplitFirstLine(const std::string& text, int width, std::string& head, std::string& rest) {
+    SplitTextToWidth(text, width - 5, true, head, rest);
+    if (!head.empty() || rest.empty()) return;
+    std::string wideHead, wideRest;
+    SplitTextToWidth(text, width, true, wideHead, wideRest);
+    if (wideHead.empty()) SplitLine(text, width - 5, head, rest);
 }
 
 int CountBlanks(const std::string& line) {
@@ -38,22 +51,18 @@ int LineStart(int mode, int controlWidth, int lineWidth, int x0) {
 } // namespace
 
 std::vector<std::string> WrapTextBlock(const std::string& text, int width) {
-    std::vector<std::string> lines;
-    std::string head, rest;
-    if (text.empty()) return {std::string()};
-    SplitLine(text, width - 5, head, rest);
-    lines.push_back(head);
-    while (lines.size() < MaxTextBlockLines) {
-        DropLeadingBlanks(rest);
-        if (rest.empty()) break;
-        if (lines.size() + 1 == MaxTextBlockLines) {
-            lines.push_back(rest);
-            break;
-        }
-        std::string line = rest;
-        SplitLine(line, width, head, rest);
-        lines.push_back(head);
+    std::vector<std::string> lines(MaxTextBlockLines);
+    SplitFirstLine(text, width, lines[0], lines[1]);
+    // A line with no more characters than the one before is taken to fit, as it stands,
+    // and ends the text; a longer one is cut to the box's width, and both parts lose
+    // their leading blanks. The last line keeps whatever remains.
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+        if (CharacterCount(lines[i]) <= CharacterCount(lines[i - 1])) break;
+        SplitLine(std::string(lines[i]), width, lines[i], lines[i + 1]);
+        DropLeadingBlanks(lines[i]);
+        DropLeadingBlanks(lines[i + 1]);
     }
+    while (lines.size() > 1 && lines.back().empty()) lines.pop_back();
     return lines;
 }
 

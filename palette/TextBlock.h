@@ -13,10 +13,12 @@ constexpr int AlignJustify = 134; // lines of at least 0.8 x the widest spread t
 
 constexpr int MaxTextBlockLines = 100;
 
-// The lines a text is wrapped into on the current target in its current font: the first
-// line to width - 5, the others to width, cut at blanks (a word wider than the width is
-// cut where it must), leading blanks of continuation lines dropped; the last of the
-// MaxTextBlockLines lines keeps whatever remains.
+// The lines a text is wrapped into on the current target in its current font (trailing
+// empty lines left out): the first line to width - 5 and cut at a blank, its first word
+// going whole to the next line when it does not fit there; each following line, when it
+// has more characters than the one before, cut to width at a blank and stripped of
+// leading blanks, else kept as it stands. A word wider than width is cut where it must;
+// the last of the MaxTextBlockLines lines keeps whatever remains.
 std::vector<std::string> WrapTextBlock(const std::string& text, int width);
 
 // Draws text on canvas control (window, controlId) from (x0, y0), in font and textColour

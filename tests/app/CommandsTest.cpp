@@ -165,4 +165,37 @@ TEST_F(Commands, ConfigurationClosedIsSavedUnchanged) {
     EXPECT_EQ(ReadFile(settings), "[Multiple]\nancho=-4\nalto= 7\n");
 }
 
+// The captured colour, favourites and configuration dialogs have no owner: the main
+// window stays usable while one is open.
+struct OwnerCase {
+    const char* name;
+    void (*open)();
+};
+void PrintTo(const OwnerCase& c, std::ostream* out) { *out << c.name; }
+
+void RightClickWith(std::int32_t mode) {
+    RightButtonMode = mode;
+    SendMessage(GetDlgItem(MainWindow, CanvasControlId), WM_RBUTTONDOWN, 2, MAKELPARAM(10, 10));
+}
+
+class OwnerlessDialog : public Commands, public ::testing::WithParamInterface<OwnerCase> {};
+
+TEST_P(OwnerlessDialog, LeavesTheMainWindowUsable) {
+    int dialogs = 0;
+    run.onOtherDialog = [&](WindowHandle dialog) {
+        ++dialogs;
+        EXPECT_TRUE(IsWindowEnabled(MainWindow));
+        EndDialog(dialog, 0);
+    };
+    run.Run(picture, [&] { GetParam().open(); });
+    EXPECT_EQ(dialogs, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, OwnerlessDialog,
+    ::testing::Values(OwnerCase{"CapturedColour", [] { RightClickWith(CaptureColour); }},
+                      OwnerCase{"Favourites", [] { RightClickWith(FavouriteColours); }},
+                      OwnerCase{"Configuration", [] { ChooseMenuItem("Configurador"); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

@@ -75,7 +75,10 @@ TEST(ConfigurationDialog, LayoutInDialogUnits) {
             EXPECT_EQ(r.top - client.top, DialogUnitsToPixelsY(place.y)) << place.id;
             EXPECT_EQ(r.right - r.left, DialogUnitsToPixelsX(place.width)) << place.id;
             EXPECT_EQ(r.bottom - r.top, DialogUnitsToPixelsY(place.height)) << place.id;
-            EXPECT_TRUE(WidgetOf(control)->font().bold()) << place.id;
+            const QFont font = WidgetOf(control)->font(); // "MS Sans Serif", 10 points, bold
+            EXPECT_EQ(font.families().value(0), "MS Sans Serif") << place.id;
+            EXPECT_EQ(font.pixelSize(), 13) << place.id;
+            EXPECT_TRUE(font.bold()) << place.id;
         }
         for (int id : {IdcWidthEdit, IdcHeightEdit})
             EXPECT_TRUE(Box(dialog, id)->alignment() & Qt::AlignHCenter);

@@ -84,15 +84,20 @@ TEST_F(SettingsFile, OtherActionsDoNothing) {
 }
 
 // Unwritable targets that stop root too: a folder whose parent is a regular file, and a
-// settings "file" that is a folder.
-TEST_F(SettingsFile, UnwritableTargetKeepsTheValuesInMemory) {
+// settings "file" that is a folder. The user is told once per save, as for any save.
+TEST_F(SettingsFile, UnwritableTargetIsToldAndKeepsTheValuesInMemory) {
     WriteFile(folder.File("plain"), "x");
     for (const std::string& badFolder : {folder.File("plain/sub/"), folder.Path()}) {
         if (badFolder == folder.Path()) std::filesystem::create_directory(Path());
         SetExecutableFolderForTesting(badFolder);
         fillWidth = 6;
         fillHeight = 4;
+        MessageBoxScript boxes;
         Settings("save");
+        ASSERT_EQ(boxes.shown.size(), 1u) << badFolder;
+        EXPECT_EQ(boxes.shown[0].text, "Error al grabar ...\r\n" + badFolder + "Configuracion.ini");
+        EXPECT_EQ(boxes.shown[0].caption, "Programador");
+        EXPECT_EQ(boxes.shown[0].style, MB_OK);
         EXPECT_EQ(fillWidth, 6);
         EXPECT_EQ(fillHeight, 4);
         Settings("get");
@@ -122,6 +127,7 @@ struct FileCase {
     std::string text;
     int width, height;
 };
+void PrintTo(const FileCase& c, std::ostream* out) { *out << c.name; }
 
 class SettingsFileContents : public SettingsFile, public ::testing::WithParamInterface<FileCase> {};
 

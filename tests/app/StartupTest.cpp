@@ -8,9 +8,11 @@
 #include "state/State.h"
 #include "tests/app/AppPictures.h"
 #include "tests/app/ProgramRun.h"
+#include "tests/support/CraftedFiles.h"
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -39,32 +41,73 @@ TEST(Startup, UnreadableFileEndsAfterTheLoadersMessage) {
     EXPECT_EQ(run.messages.shown[0].caption, DefaultCaption);
 }
 
+// Each case writes a picture of the given size to the path: real files, and files whose
+// header states a size their data cannot fill, which are refused just the same because
+// nothing is decoded before the size is checked.
 struct SizeCase {
+    const char* name;
     int width, height;
+    void (*write)(const std::string& path, int width, int height);
 };
-void PrintTo(const SizeCase& size, std::ostream* out) { *out << size.width << "x" << size.height; }
+void PrintTo(const SizeCase& size, std::ostream* out) {
+    *out << size.name << " " << size.width << "x" << size.height;
+}
+
+void WriteFile(const std::string& path, const QByteArray& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.constData(), bytes.size());
+}
+void SaveAs(const char* format, const std::string& path, int width, int height) {
+    PictureImage({"rg", "by"}, AppColours, width, height)
+        .save(QString::fromStdString(path), format);
+}
+void RealPng(const std::string& path, int width, int height) { SaveAs("png", path, width, height); }
+void RealTiff(const std::string& path, int width, int height) {
+    SaveAs("tiff", path, width, height);
+}
+void BmpHeader(const std::string& path, int width, int height) {
+    SaveAs("bmp", path, width, height);
+    std::filesystem::resize_file(path, 100);
+}
+void PngHeader(const std::string& path, int width, int height) {
+    WriteFile(path, PngHeaderOnly(quint32(width), quint32(height)));
+}
+void JpegHeader(const std::string& path, int width, int height) { // an 8 x 8 picture's data
+    WriteFile(path, WithJpegSize(Encoded(PictureImage({"r"}, AppColours, 8, 8), "jpeg"),
+                                 quint16(width), quint16(height)));
+}
+void GifScreen(const std::string& path, int width, int height) {
+    WriteGifWithScreen(path, width, height);
+}
 
 class RefusedSize : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(RefusedSize, SideAbove1071IsRefusedWithTheImagesSize) {
     ProgramRun run;
-    const auto [width, height] = GetParam();
-    const std::string path = run.folder.File("grande.png");
-    ASSERT_TRUE(
-        PictureImage({"rg", "by"}, AppColours, width, height).save(QString::fromStdString(path)));
+    const SizeCase& size = GetParam();
+    const std::string path = run.folder.File("grande");
+    size.write(path, size.width, size.height);
     EXPECT_EQ(run.Run(path), 0);
     EXPECT_EQ(run.mainWindowRuns, 0);
     ASSERT_EQ(run.messages.shown.size(), 1u);
     const ShownMessage& refusal = run.messages.shown[0];
     EXPECT_EQ(refusal.text, "La imagen no puede ser mayor a : \r\n1071x1071\r\nDisculpen ...\r\n" +
-                                std::to_string(width) + "x" + std::to_string(height));
+                                std::to_string(size.width) + "x" + std::to_string(size.height));
     EXPECT_EQ(refusal.caption, "Programador");
     EXPECT_EQ(refusal.style, MB_OK);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sides, RefusedSize,
-                         ::testing::Values(SizeCase{1072, 10}, SizeCase{10, 1072},
-                                           SizeCase{1600, 1200}));
+INSTANTIATE_TEST_SUITE_P(
+    Sides, RefusedSize,
+    ::testing::Values(SizeCase{"Png", 1072, 10, RealPng}, SizeCase{"Png", 10, 1072, RealPng},
+                      SizeCase{"Png", 1600, 1200, RealPng}, SizeCase{"Png", 1, 20000, RealPng},
+                      SizeCase{"Tiff", 1100, 20, RealTiff}, SizeCase{"Bmp", 1100, 20, BmpHeader},
+                      SizeCase{"PngHeader", 100000, 100000, PngHeader},
+                      SizeCase{"PhoneJpegHeader", 8000, 6000, JpegHeader},
+                      SizeCase{"GifScreen", 5000, 5000, GifScreen}),
+    [](const auto& info) {
+        return std::string(info.param.name) + std::to_string(info.param.width) + "x" +
+               std::to_string(info.param.height);
+    });
 
 TEST(Startup, LargestImageIsAcceptedAndItsSizeShownFirst) {
     ProgramRun run;
@@ -88,6 +131,11 @@ TEST(Startup, MainWindowOpensWithTheFirstView) {
     const std::string path = run.folder.File("carta.png");
     ASSERT_TRUE(PictureImage(Card, AppColours).save(QString::fromStdString(path)));
     std::ofstream(run.folder.File("Configuracion.ini")) << "[Multiple]\nancho=4\nalto=6\n";
+    // Values left by an earlier run in this process: start-up must set its own.
+    LeftButtonMode = EditRealColour;
+    CurrentColour = 0x123456;
+    painting = true;
+    PaperPlacement = Placement{-70, -140, 1, 1, 1};
     bool checked = false;
     run.Run(path, [&] {
         checked = true;

@@ -10,6 +10,7 @@ struct ColourCase {
     const char* name;
     Colour fore, back, cleared, written;
 };
+void PrintTo(const ColourCase& c, std::ostream* out) { *out << c.name; }
 class SpecialColours : public GfxTest, public ::testing::WithParamInterface<ColourCase> {};
 
 TEST_P(SpecialColours, SetTheDrawingState) {

@@ -12,6 +12,7 @@ struct Placement {
     int x, y;
     Rows copied, anded;
 };
+void PrintTo(const Placement& c, std::ostream* out) { *out << c.name; }
 class CopyAt : public GfxTest, public ::testing::WithParamInterface<Placement> {};
 
 TEST_P(CopyAt, TouchesOnlyTheOverlap) {

@@ -9,6 +9,9 @@ using DrawBoxTest = GfxTest;
 struct Corners {
     int x1, y1, x2, y2;
 };
+void PrintTo(const Corners& c, std::ostream* out) {
+    *out << "(" << c.x1 << ", " << c.y1 << ") to (" << c.x2 << ", " << c.y2 << ")";
+}
 class BoxCorners : public GfxTest, public ::testing::WithParamInterface<Corners> {};
 
 TEST_P(BoxCorners, CoverTheSameEightByEightSquare) {
@@ -20,7 +23,12 @@ TEST_P(BoxCorners, CoverTheSameEightByEightSquare) {
 }
 INSTANTIATE_TEST_SUITE_P(AnyOrder, BoxCorners,
                          ::testing::Values(Corners{0, 0, 8, 8}, Corners{8, 8, 0, 0},
-                                           Corners{8, 0, 0, 8}, Corners{0, 8, 8, 0}));
+                                           Corners{8, 0, 0, 8}, Corners{0, 8, 8, 0}),
+                         [](const auto& info) {
+                             const Corners& c = info.param;
+                             return "From" + std::to_string(c.x1) + "_" + std::to_string(c.y1) +
+                                    "To" + std::to_string(c.x2) + "_" + std::to_string(c.y2);
+                         });
 
 TEST_F(DrawBoxTest, NeighboursSevenApartShareTheirBorderLine) {
     Make(16, 4);
@@ -36,6 +44,7 @@ struct SpecialCase {
     Colour border, fill;
     Rows picture;
 };
+void PrintTo(const SpecialCase& c, std::ostream* out) { *out << c.name; }
 class BoxColours : public GfxTest, public ::testing::WithParamInterface<SpecialCase> {};
 
 TEST_P(BoxColours, FollowTheSpecialArguments) {

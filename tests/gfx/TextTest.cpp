@@ -49,6 +49,7 @@ struct SplitCase {
     bool wordBreak;
     std::string head, rest;
 };
+void PrintTo(const SplitCase& c, std::ostream* out) { *out << c.name; }
 class SplitText : public TextTest, public ::testing::WithParamInterface<SplitCase> {};
 
 TEST_P(SplitText, CutsAtTheLongestHeadThatFits) {

@@ -116,9 +116,16 @@ TEST_P(OffTheImageTest, APressSevenPixelsLeftOfThePaperPaintsNothingAtAll) {
     EXPECT_EQ(Painted(0, 0, 3, 4), Rows(4, "..."));
 }
 
+std::string ModeName(int mode) {
+    static const char* const names[] = {"MovePaper", "EditCapturedColour", "EditRealColour",
+                                        "EditCapturedColourMultiple", "EditRealColourMultiple"};
+    return names[mode];
+}
+
 INSTANTIATE_TEST_SUITE_P(Modes, OffTheImageTest,
                          ::testing::Values(EditCapturedColour, EditRealColour,
-                                           EditCapturedColourMultiple, EditRealColourMultiple));
+                                           EditCapturedColourMultiple, EditRealColourMultiple),
+                         [](const auto& info) { return ModeName(info.param); });
 
 TEST_F(ColourToolsTest, AStrokePaintsOnlyWhereTheMouseIsReported) {
     Use(EditCapturedColour);

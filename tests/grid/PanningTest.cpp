@@ -91,8 +91,12 @@ INSTANTIATE_TEST_SUITE_P(
                       WheelCase{-1, Bound + 1, Bound - 14},
                       WheelCase{-120, Bound, Bound}, // cannot move, still recomposes
                       WheelCase{120, -20, -5},
-                      WheelCase{0, -5, 10},   // a zero delta counts as away from the user
-                      WheelCase{240, 0, 0})); // cannot move, still recomposes
+                      WheelCase{0, -5, 10},  // a zero delta counts as away from the user
+                      WheelCase{240, 0, 0}), // cannot move, still recomposes
+    [](const auto& info) {
+        auto number = [](int v) { return (v < 0 ? "Minus" : "") + std::to_string(std::abs(v)); };
+        return "Delta" + number(info.param.delta) + "AtTop" + number(info.param.top);
+    });
 
 TEST_F(PanningTest, DragMovesThePaperWithTheMouseWithoutBounds) {
     Press(50, 60);

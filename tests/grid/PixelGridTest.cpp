@@ -94,7 +94,13 @@ TEST_P(EmptyGridTest, HasNoCellsAndDrawsNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, EmptyGridTest,
-                         ::testing::Values(EmptySize{0, 5}, EmptySize{5, 0}, EmptySize{-3, 4}));
+                         ::testing::Values(EmptySize{0, 5}, EmptySize{5, 0}, EmptySize{-3, 4}),
+                         [](const auto& info) {
+                             auto number = [](int v) {
+                                 return (v < 0 ? "Minus" : "") + std::to_string(std::abs(v));
+                             };
+                             return number(info.param.width) + "By" + number(info.param.height);
+                         });
 
 struct CellAtCase {
     int paperX, paperY;
@@ -169,6 +175,11 @@ TEST_P(SpecialColourTest, PaperAndImageAgree) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, SpecialColourTest,
-                         ::testing::Values(ColourDefault, ColourTransparent, ColourUnchanged));
+                         ::testing::Values(ColourDefault, ColourTransparent, ColourUnchanged),
+                         [](const auto& info) {
+                             return info.param == ColourDefault       ? "Default"
+                                    : info.param == ColourTransparent ? "Transparent"
+                                                                      : "Unchanged";
+                         });
 
 } // namespace

@@ -36,7 +36,8 @@ TEST_P(GifPaletteSize, UpTo256ColoursEveryPixelKeepsItsColour) {
         ASSERT_EQ(picture.palette[picture.indices[i]], pixels[i] & 0xFFFFFF) << "pixel " << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, GifPaletteSize, ::testing::Values(1, 2, 255, 256, 257));
+INSTANTIATE_TEST_SUITE_P(Counts, GifPaletteSize, ::testing::Values(1, 2, 255, 256, 257),
+                         [](const auto& info) { return std::to_string(info.param) + "Colours"; });
 
 // Average of one channel (shift 16 red, 8 green, 0 blue) over rows [top, bottom).
 double Average(SurfaceHandle surface, int top, int bottom, int width, int shift) {

@@ -2,11 +2,12 @@
 // used, and the pixels of those that can.
 #include "imageio/ImageLoad.h"
 #include "platform/Messages.h"
-#include "tests/imageio/CraftedFiles.h"
 #include "tests/imageio/ImageTesting.h"
+#include "tests/support/CraftedFiles.h"
 #include "tests/support/PictureImage.h"
 #include "tests/support/Scripts.h"
 #include <QImage>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -81,6 +82,14 @@ INSTANTIATE_TEST_SUITE_P(
                 Bytes("corto.jpg",
                       [] { return CutShort(Encoded(FlagImage().scaled(64, 64), "jpeg")); }),
                 false},
+        // All scans but the last: every row is there, but not at full quality.
+        BadFile{"ProgressiveJpegCutBeforeItsLastScan",
+                Bytes("capas.jpg",
+                      [] {
+                          QByteArray jpeg = ProgressiveJpeg(FlagImage().scaled(64, 64));
+                          return jpeg.left(jpeg.lastIndexOf("\xFF\xDA"));
+                      }),
+                false},
         BadFile{"HugeHeaderPng", Bytes("enorme.png", [] { return PngHeaderOnly(100000, 100000); }),
                 false},
         // A pipe never ends: reading it would hang the program.
@@ -149,6 +158,9 @@ INSTANTIATE_TEST_SUITE_P(
         GoodFile{"PngNamedJpg", Image("a.jpg", FlagImage, "png"), Flag},
         // File names are bytes: one that is not UTF-8 still names its file.
         GoodFile{"NameNotUtf8", Image("caf\xE9.png", FlagImage, "png"), Flag},
+        // Legal names here, so a file saved under them opens again.
+        GoodFile{"NameWithWildcards", Image("¿foto?*.png", FlagImage, "png"), Flag},
+        GoodFile{"NameEndingInColon", Image("foto.png:", FlagImage, "png"), Flag},
         GoodFile{"Grey",
                  Image(
                      "g.png",
@@ -177,6 +189,16 @@ INSTANTIATE_TEST_SUITE_P(
         GoodFile{"Jpeg", Bytes("a.jpg", BlocksJpeg), Blocks},
         GoodFile{"JpegWithBytesAfterItsEnd",
                  Bytes("cola.jpg", [] { return BlocksJpeg() + QByteArray(100, 'x'); }), Blocks},
+        // Whole pictures that viewers show: no end marker, stray bytes between segments.
+        GoodFile{"JpegWithoutItsEnd", Bytes("sinfin.jpg", [] { return BlocksJpeg().chopped(2); }),
+                 Blocks},
+        GoodFile{
+            "ProgressiveJpegWithoutItsEnd",
+            Bytes("capas.jpg", [] { return ProgressiveJpeg(PictureImage(Blocks)).chopped(2); }),
+            Blocks},
+        GoodFile{"JpegWithStrayBytes",
+                 Bytes("sucio.jpg", [] { return BlocksJpeg().insert(2, QByteArray(3, 'x')); }),
+                 Blocks},
         GoodFile{"JpegOrientationTagIgnored",
                  Bytes("girada.jpg", [] { return WithExifOrientation(BlocksJpeg(), 6); }), Blocks},
         GoodFile{"GifFirstFrame",
@@ -184,7 +206,51 @@ INSTANTIATE_TEST_SUITE_P(
                      WriteTwoFrameGif(f.File("dos.gif"), qRgb(255, 0, 0), qRgb(0, 0, 255));
                      return f.File("dos.gif");
                  },
+                 {"rr", "rr"}},
+        // A logical screen of 0 x 0 takes its first image's size.
+        GoodFile{"GifWithoutScreenSize",
+                 [](const TempFolder& f) {
+                     WriteGifWithScreen(f.File("cero.gif"), 0, 0);
+                     return f.File("cero.gif");
+                 },
                  {"rr", "rr"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// --- 16-bit colour with a transparent colour key --------------------------------------
+
+// 32 x 32, as the two such files of the standard PNG test set: the key colour shows
+// white; every other colour, one differing from the key only in its low bytes included,
+// shows its 16-bit samples rounded to 8 bits. The background chunk is not used.
+class Rgb16Key : public ::testing::TestWithParam<Rgb16> {};
+
+TEST_P(Rgb16Key, KeyColourIsWhiteAndTheRestExact) {
+    const Rgb16 key = {0x1234, 0x5678, 0x9ABC}, nearKey = {0x1234, 0x5678, 0x9A00};
+    std::vector<Rgb16> samples;
+    for (int i = 0; i < 32 * 32; ++i)
+        samples.push_back(
+            i % 7 == 0   ? key
+            : i % 7 == 1 ? nearKey
+                         : Rgb16{quint16(i * 64), quint16(65535 - i * 61), quint16(i * 40503)});
+    TempFolder folder;
+    WriteBytes(folder.File("tbn2c16.png"), Rgb16Png(32, 32, samples, key, GetParam()));
+    MessageBoxScript boxes;
+
+    OwnedSurface loaded(GraphicLoadImageFileToBitmap(folder.File("tbn2c16.png"), 0, 0));
+
+    ASSERT_EQ(SurfaceSize(loaded.get()), std::make_pair(32, 32));
+    SelectTarget(loaded.get());
+    auto eight = [](quint16 sample) { return Colour(std::lround(sample / 257.0)); };
+    int wrong = 0;
+    for (int i = 0; i < 32 * 32; ++i) {
+        const Rgb16& s = samples[std::size_t(i)];
+        Colour expected = s == key ? White : eight(s[0]) | eight(s[1]) << 8 | eight(s[2]) << 16;
+        wrong += ReadPixel(i % 32, i / 32) != expected;
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backgrounds, Rgb16Key,
+                         ::testing::Values(Rgb16{0, 0, 0}, Rgb16{0x8080, 0x8080, 0x8080}),
+                         [](const auto& info) { return info.param[0] ? "Grey" : "Black"; });
 
 } // namespace

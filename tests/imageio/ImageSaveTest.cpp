@@ -4,6 +4,7 @@
 #include "imageio/ImageLoad.h"
 #include "platform/Messages.h"
 #include "tests/imageio/ImageTesting.h"
+#include "tests/support/CaseNames.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Scripts.h"
 #include <QImageReader>
@@ -111,7 +112,13 @@ INSTANTIATE_TEST_SUITE_P(AllFormats, SaveRoundTrip,
 
 // --- The extension names the format ---------------------------------------------------
 
-class SaveExtension : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+struct ExtensionCase {
+    const char* first;  // the file name
+    const char* second; // the format written
+};
+void PrintTo(const ExtensionCase& c, std::ostream* out) { *out << c.first << " as " << c.second; }
+
+class SaveExtension : public ::testing::TestWithParam<ExtensionCase> {};
 
 TEST_P(SaveExtension, WritesTheFormatItNames) {
     TempFolder folder;
@@ -122,13 +129,14 @@ TEST_P(SaveExtension, WritesTheFormatItNames) {
     EXPECT_EQ(FormatOf(path), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SaveExtension,
-                         ::testing::Values(std::pair{"a.png", "png"}, std::pair{"b.PNG", "png"},
-                                           std::pair{"c.jpg", "jpeg"}, std::pair{"d.JPEG", "jpeg"},
-                                           std::pair{"e.jpe", "jpeg"}, std::pair{"f.Gif", "gif"},
-                                           std::pair{"g.tif", "tiff"}, std::pair{"h.TIFF", "tiff"},
-                                           std::pair{"i.bmp", "bmp"},
-                                           std::pair{"con.punto.png", "png"}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveExtension,
+    ::testing::Values(ExtensionCase{"a.png", "png"}, ExtensionCase{"b.PNG", "png"},
+                      ExtensionCase{"c.jpg", "jpeg"}, ExtensionCase{"d.JPEG", "jpeg"},
+                      ExtensionCase{"e.jpe", "jpeg"}, ExtensionCase{"f.Gif", "gif"},
+                      ExtensionCase{"g.tif", "tiff"}, ExtensionCase{"h.TIFF", "tiff"},
+                      ExtensionCase{"i.bmp", "bmp"}, ExtensionCase{"con.punto.png", "png"}),
+    [](const auto& info) { return CaseName(info.param.first); });
 
 class SaveUnknownExtension : public ::testing::TestWithParam<const char*> {};
 
@@ -197,9 +205,10 @@ INSTANTIATE_TEST_SUITE_P(
                        std::string file = f.File("viejo.png");
                        return MakeUnwritable(file) ? file : std::string();
                    }},
-        FailedSave{"ReadOnlyFolder",
+        // A new file cannot be made there (an existing one is overwritten in place).
+        FailedSave{"NewFileInReadOnlyFolder",
                    [](const TempFolder& f) {
-                       return MakeUnwritable(f.Path()) ? f.File("viejo.png") : std::string();
+                       return MakeUnwritable(f.Path()) ? f.File("nuevo.png") : std::string();
                    }}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -4,6 +4,7 @@
 #include "platform/QtAccess.h"
 #include "state/State.h"
 #include "tests/palette/PaletteTestSupport.h"
+#include "tests/support/CaseNames.h"
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ struct Captured {
     const char* label; // the label's text, "&&" showing one "&"
     Colour swatch;     // what the swatch shows
 };
+void PrintTo(const Captured& c, std::ostream* out) { *out << c.label; }
 
 class CapturedColourDialogTest : public ::testing::TestWithParam<Captured> {
   protected:
@@ -58,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Captured{0xFF0000, "&&H00FF0000", 0xFF0000},
                       Captured{0x00A1B2C3, "&&H00A1B2C3", 0x00A1B2C3},
                       // No colour (a capture outside any surface): the button face.
-                      Captured{0xFFFFFFFF, "&&HFFFFFFFF", SystemButtonFace}));
+                      Captured{0xFFFFFFFF, "&&HFFFFFFFF", SystemButtonFace}),
+    [](const auto& info) { return "Colour" + CaseName(std::string(info.param.label).substr(3)); });
 
 TEST(CapturedColourDialog, LayoutAndCloseCommand) {
     ScreenRect client{}, work = GetWorkArea();

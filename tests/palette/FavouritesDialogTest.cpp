@@ -172,6 +172,7 @@ struct RightClick {
     int x, y;
     Colour taken;
 };
+void PrintTo(const RightClick& c, std::ostream* out) { *out << c.where; }
 class RightClickTest : public FavouritesDialogTest,
                        public ::testing::WithParamInterface<RightClick> {};
 

@@ -1,8 +1,10 @@
 // The favourites store and its file "Mis Colores.log".
 #include "palette/FavouritesStore.h"
 #include "platform/Program.h"
+#include "platform/SafeWrite.h"
 #include "tests/palette/PaletteTestSupport.h"
 #include "tests/support/Scripts.h"
+#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
@@ -61,6 +63,7 @@ struct FileCase {
     Bytes (*file)();
     FavouriteTable (*expected)();
 };
+void PrintTo(const FileCase& c, std::ostream* out) { *out << c.name; }
 class FavouritesFileTest : public FavouritesStoreTest,
                            public ::testing::WithParamInterface<FileCase> {};
 
@@ -169,23 +172,48 @@ TEST_F(FavouritesStoreTest, ReadOnlyFileIsRemovedAndReplaced) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-// One message, and whatever was there before stays.
-TEST_F(FavouritesStoreTest, UnwritableFolderShowsOneMessageAndKeepsTheOldFile) {
+// A folder that takes no new file keeps its file writable: the file is overwritten where
+// it is. Where no file can be made, one message tells so.
+TEST_F(FavouritesStoreTest, UnwritableFolderOverwritesItsFileOrShowsOneMessage) {
     WriteBytes(Path(), DefaultFile(0, 0, 0x12));
     ASSERT_TRUE(MakeUnwritable(folder.Path())) << "the new file must not be possible";
-    EXPECT_FALSE(SaveFavourites());
-    EXPECT_EQ(ReadBytes(Path()), DefaultFile(0, 0, 0x12));
+    EXPECT_TRUE(SaveFavourites());
+    EXPECT_EQ(ReadBytes(Path()), DefaultFile());
 
-    TempFolder other;
+    TempFolder empty, other;
+    ASSERT_TRUE(MakeUnwritable(empty.Path()));
     WriteBytes(other.File("plain"), {1});
-    KeepFavouritesIn(other.File("plain") + "/"); // under a regular file
-    EXPECT_FALSE(SaveFavourites());
+    for (const std::string& unusable : {empty.Path(), other.File("plain") + "/"}) {
+        KeepFavouritesIn(unusable); // no file yet; under a regular file
+        EXPECT_FALSE(SaveFavourites());
+    }
     ASSERT_EQ(boxes.shown.size(), 2u);
     for (const ShownMessage& message : boxes.shown) {
         EXPECT_EQ(message.text, "Err:  52 Bad file name or number");
         EXPECT_EQ(message.caption, "Programador");
         EXPECT_EQ(message.style, MB_OK);
     }
+}
+
+// Once the file is open, a failed write shows its own number and text.
+TEST_F(FavouritesStoreTest, FailedWriteShowsItsNumberAndText) {
+    const std::pair<int, const char*> table[] = {{ENOSPC, "61 Disk full"},
+                                                 {EROFS, "70 Permission denied"},
+                                                 {ENXIO, "71 Disk not ready"},
+                                                 {ESPIPE, "72 Disk media error"},
+                                                 {EIO, "57 Device I/O error"},
+                                                 {EINVAL, "5 Illegal function call"},
+                                                 {ENAMETOOLONG, "75 Path/file access error"}};
+    WriteBytes(Path(), DefaultFile(0, 0, 0x12));
+    for (auto [error, shown] : table) {
+        SetWriteFailureForTesting(error);
+        EXPECT_FALSE(SaveFavourites());
+        SetWriteFailureForTesting(0);
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, std::string("Err:  ") + shown);
+    }
+    EXPECT_EQ(boxes.shown.size(), std::size(table));
+    EXPECT_EQ(ReadBytes(Path()), DefaultFile(0, 0, 0x12));
 }
 
 TEST_F(FavouritesStoreTest, ProgramFolderIsNeverCutShort) {

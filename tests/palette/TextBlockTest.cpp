@@ -1,6 +1,6 @@
 // A text wrapped to a canvas control's width and drawn left, right, centred or justified.
-// The expected picture is each line drawn on its own, at the place the mode gives it, on
-// a second control of the same size.
+// The expected picture is each line drawn on its own (a justified one word by word), at
+// the place the mode gives it, on a second control of the same size.
 #include "palette/TextBlock.h"
 #include "gfx/CanvasControl.h"
 #include "gfx/Drawing.h"
@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace palettetest;
 
@@ -60,7 +61,9 @@ TEST_F(TextBlockTest, WrappingIsGreedyLosslessAndFits) {
     ASSERT_GE(lines.size(), 4u);
     std::string joined = lines[0];
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        int room = i == 0 ? width - 5 : width; // the first line keeps 5 pixels free
+        // The first line keeps 5 pixels free; the second is cut with the blank it starts
+        // with, which is dropped afterwards.
+        int room = i == 0 ? width - 5 : i == 1 ? width - Width(" ") : width;
         EXPECT_LE(Width(lines[i]), room) << lines[i];
         if (i + 1 == lines.size()) break;
         std::string next = lines[i + 1].substr(0, lines[i + 1].find(' '));
@@ -77,6 +80,7 @@ TEST_F(TextBlockTest, WrappingAlwaysMovesOnAndStopsAtAHundredLines) {
     std::string joined;
     for (const std::string& line : lines) joined += line;
     EXPECT_EQ(joined, "ab" + word);
+    EXPECT_NE(WrapTextBlock(word, width)[0], "") << "a word wider than the box starts at once";
 
     auto numbered = [](int i) { return "p" + std::to_string(1000 + i).substr(1); };
     Make(Width(numbered(0)) + 8); // one word a line
@@ -102,11 +106,25 @@ TEST_F(TextBlockTest, TooNarrowForOneCharacterTakesOneALine) {
                                         "\x80", "\xF7", "\xBF", "\xFF"}));
 }
 
+// A first word that fits the box but not the first line's room goes whole to the next
+// line; only a word wider than the box is cut.
+TEST_F(TextBlockTest, AFirstWordThatFitsTheBoxGoesWholeToTheNextLine) {
+    Make(Width("violeta") + 2);
+    EXPECT_EQ(WrapTextBlock("violeta y", width), (std::vector<std::string>{"", "violeta", "y"}));
+}
+
+// A remainder no longer than the line before is taken to fit as it stands.
+TEST_F(TextBlockTest, AnUnsplitSecondLineKeepsItsLeadingBlank) {
+    Make(Width("mmmm") + 6);
+    EXPECT_EQ(WrapTextBlock("mmmm mm", width), (std::vector<std::string>{"mmmm", " mm"}));
+}
+
 struct ModeCase {
     const char* name;
     int mode;
     int (*start)(int W, int w); // a line's left edge before x0 is added
 };
+void PrintTo(const ModeCase& c, std::ostream* out) { *out << c.name; }
 class TextBlockModeTest : public TextBlockTest, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(TextBlockModeTest, LinesAreDrawnWhereTheModeSays) {
@@ -124,18 +142,27 @@ TEST_P(TextBlockModeTest, LinesAreDrawnWhereTheModeSays) {
     ASSERT_EQ(lines.size(), 3u);
     int widest = 0, spread = 0;
     for (const std::string& line : lines) widest = std::max(widest, Width(line));
+    // A justified line word by word, the missing width shared out over its blanks, the
+    // first blanks taking one pixel more; the others whole.
+    SetColours(Ink, ColourTransparent);
     SetPosition(x0, y0);
     for (const std::string& line : lines) {
         int w = Width(line), x = 0, y = 0;
         GetPosition(x, y);
-        SetPosition(GetParam().start(width, w) + x0, y);
-        int blanks = static_cast<int>(std::count(line.begin(), line.end(), ' '));
-        bool justify = GetParam().mode == AlignJustify && w < widest && w >= 0.8 * widest;
+        x = GetParam().start(width, w) + x0;
+        SetPosition(x, y);
+        const bool justify = GetParam().mode == AlignJustify && w < widest && w >= 0.8 * widest;
         spread += justify;
-        SetTextJustification(GetDrawingContext(), justify ? widest - w : 0, justify ? blanks : 0);
-        SetColours(Ink, ColourTransparent);
-        DrawText(line);
-        SetTextJustification(GetDrawingContext(), 0, 0);
+        if (!justify) DrawText(line);
+        std::vector<std::string> words;
+        std::stringstream in(line);
+        for (std::string word; justify && std::getline(in, word, ' ');) words.push_back(word);
+        const int blanks = static_cast<int>(words.size()) - 1, extra = widest - w;
+        for (int k = 0; k <= blanks; ++k) {
+            SetPosition(x, y);
+            DrawText(words[k]);
+            x += Width(words[k]) + Width(" ") + extra / blanks + (k < extra % blanks);
+        }
         NewLine();
     }
     EXPECT_EQ(spread, GetParam().mode == AlignJustify ? 1 : 0);

@@ -6,6 +6,7 @@
 #include "tests/platform/MessageLog.h"
 #include "tests/support/ModalScript.h"
 #include <QApplication>
+#include <QKeySequence>
 #include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
@@ -147,6 +148,10 @@ struct KeyCase {
     Qt::Key key;
     unsigned virtualKey;
 };
+std::string KeyName(const KeyCase& c) { return QKeySequence(c.key).toString().toStdString(); }
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << KeyName(c) << " as virtual key " << c.virtualKey;
+}
 
 class CanvasKeys : public ::testing::TestWithParam<KeyCase> {};
 
@@ -169,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{Qt::Key_PageUp, VK_PRIOR}, KeyCase{Qt::Key_PageDown, VK_NEXT},
                       KeyCase{Qt::Key_Home, VK_HOME}, KeyCase{Qt::Key_End, VK_END},
                       KeyCase{Qt::Key_Return, VK_RETURN}, KeyCase{Qt::Key_Escape, VK_ESCAPE},
-                      KeyCase{Qt::Key_A, 'A'}));
+                      KeyCase{Qt::Key_A, 'A'}),
+    [](const auto& info) { return KeyName(info.param); });
 
 class CanvasWheel : public ::testing::TestWithParam<int> {};
 
@@ -185,7 +191,11 @@ TEST_P(CanvasWheel, DeltaIsTheSignedHighWord) {
     EXPECT_EQ(static_cast<std::int16_t>(HIWORD(Logged(WM_MOUSEWHEEL)[0].wParam)), GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Notches, CanvasWheel, ::testing::Values(120, -120, -240));
+INSTANTIATE_TEST_SUITE_P(Notches, CanvasWheel, ::testing::Values(120, -120, -240),
+                         [](const auto& info) {
+                             return (info.param < 0 ? "Minus" : "Plus") +
+                                    std::to_string(std::abs(info.param));
+                         });
 
 // A checkerboard of two colours: any smoothing or offset shows as a wrong pixel.
 void DrawChecks(WindowHandle dialog) {

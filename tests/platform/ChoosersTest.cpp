@@ -23,6 +23,10 @@ struct BoxCase {
     int answer;
     QMessageBox::StandardButtons buttons;
 };
+std::string AnswerName(const BoxCase& c) {
+    return c.answer == IDOK ? "OkOfOk" : c.answer == IDYES ? "YesOfYesNo" : "NoOfYesNo";
+}
+void PrintTo(const BoxCase& c, std::ostream* out) { *out << AnswerName(c); }
 
 class RealMessageBox : public ::testing::TestWithParam<BoxCase> {};
 
@@ -52,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Styles, RealMessageBox,
                                            BoxCase{MB_YESNO, QMessageBox::Yes, IDYES,
                                                    QMessageBox::Yes | QMessageBox::No},
                                            BoxCase{MB_YESNO, QMessageBox::No, IDNO,
-                                                   QMessageBox::Yes | QMessageBox::No}));
+                                                   QMessageBox::Yes | QMessageBox::No}),
+                         [](const auto& info) { return AnswerName(info.param); });
 
 class RealFileDialog : public ::testing::TestWithParam<bool> {
   protected:

@@ -10,6 +10,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+std::string SizeName(const QSize& size) {
+    return std::to_string(size.width()) + "x" + std::to_string(size.height());
+}
+// Found by argument-dependent lookup, which for QSize searches the global namespace.
+void PrintTo(const QSize& size, std::ostream* out) { *out << SizeName(size); }
+
 namespace {
 
 constexpr std::uint32_t MainStyle =
@@ -29,9 +35,11 @@ void WhileRunning(WindowHandle dialog, const std::function<void(WindowHandle)>& 
 }
 
 struct Frame {
+    const char* name;
     std::uint32_t style, exStyle;
     bool closeBox, minimiseBox, maximiseBox, topmost, resizable;
 };
+void PrintTo(const Frame& f, std::ostream* out) { *out << f.name; }
 
 class DialogFrame : public ::testing::TestWithParam<Frame> {};
 
@@ -52,10 +60,11 @@ TEST_P(DialogFrame, FollowsTheStyleBitsAroundTheClientSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     Styles, DialogFrame,
-    ::testing::Values(Frame{MainStyle, WS_EX_CONTROLPARENT, true, true, false, false, true},
-                      Frame{FixedStyle, WS_EX_TOPMOST, false, false, false, true, false},
-                      Frame{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX, 0, true, false,
-                            true, false, false}));
+    ::testing::Values(Frame{"Main", MainStyle, WS_EX_CONTROLPARENT, true, true, false, false, true},
+                      Frame{"Fixed", FixedStyle, WS_EX_TOPMOST, false, false, false, true, false},
+                      Frame{"MaximiseBox", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX, 0,
+                            true, false, true, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class DialogCentre : public ::testing::TestWithParam<QSize> {};
 
@@ -76,7 +85,8 @@ TEST_P(DialogCentre, LiesInTheMiddleOfTheWorkArea) {
 }
 
 // The test screen's work area is smaller than the main window.
-INSTANTIATE_TEST_SUITE_P(Sizes, DialogCentre, ::testing::Values(QSize(240, 197), QSize(1200, 950)));
+INSTANTIATE_TEST_SUITE_P(Sizes, DialogCentre, ::testing::Values(QSize(240, 197), QSize(1200, 950)),
+                         [](const auto& info) { return SizeName(info.param); });
 
 WindowHandle DialogWithControls() {
     WindowHandle dialog =

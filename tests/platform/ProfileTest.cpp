@@ -32,6 +32,7 @@ struct ReadCase {
     std::string content;
     std::string expected; // the value of "ancho" in "Multiple", default "3"
 };
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
 
 class ProfileRead : public ::testing::TestWithParam<ReadCase> {};
 

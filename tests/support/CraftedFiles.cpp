@@ -1,4 +1,4 @@
-#include "tests/imageio/CraftedFiles.h"
+#include "tests/support/CraftedFiles.h"
 #include <QBuffer>
 #include <QImageWriter>
 #include <cstdlib>
@@ -30,12 +30,18 @@ void PutChunk(QByteArray& png, const char* type, const QByteArray& data) {
     PutBigEndian(png, Crc32(typed), 4);
 }
 
-QByteArray PngHeader(quint32 width, quint32 height, bool interlaced) {
+QByteArray PngHeader(quint32 width, quint32 height, bool interlaced, int depth = 8) {
     QByteArray header;
     PutBigEndian(header, width, 4);
     PutBigEndian(header, height, 4);
-    PutBytes(header, {8, 2, 0, 0, interlaced ? 1 : 0}); // 8-bit RGB
+    PutBytes(header, {depth, 2, 0, 0, interlaced ? 1 : 0}); // RGB
     return header;
+}
+
+QByteArray Samples(const Rgb16& colour) {
+    QByteArray out;
+    for (quint16 sample : colour) PutBigEndian(out, sample, 2);
+    return out;
 }
 
 const QByteArray PngSignature("\x89PNG\r\n\x1a\n", 8);
@@ -125,6 +131,46 @@ QByteArray PngHeaderOnly(quint32 width, quint32 height) {
     return png;
 }
 
+QByteArray Rgb16Png(int width, int height, const std::vector<Rgb16>& samples, Rgb16 key,
+                    Rgb16 background) {
+    QByteArray raw;
+    for (int y = 0; y < height; ++y) {
+        raw.append('\0'); // no filter
+        for (int x = 0; x < width; ++x) raw.append(Samples(samples[std::size_t(y * width + x)]));
+    }
+    QByteArray png = PngSignature;
+    PutChunk(png, "IHDR", PngHeader(quint32(width), quint32(height), false, 16));
+    PutChunk(png, "tRNS", Samples(key));
+    PutChunk(png, "bKGD", Samples(background));
+    PutChunk(png, "IDAT", qCompress(raw).mid(4));
+    PutChunk(png, "IEND", QByteArray());
+    return png;
+}
+
+QByteArray ProgressiveJpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+QByteArray WithJpegSize(QByteArray jpeg, quint16 width, quint16 height) {
+    for (qsizetype at = 2; at + 9 <= jpeg.size();) { // marker, length, precision, height, width
+        const quint8 marker = quint8(jpeg[at + 1]);
+        if (marker == 0xC0 || marker == 0xC2) {
+            QByteArray size;
+            PutBigEndian(size, height, 2);
+            PutBigEndian(size, width, 2);
+            return jpeg.replace(at + 5, 4, size);
+        }
+        at += 2 + (quint8(jpeg[at + 2]) << 8 | quint8(jpeg[at + 3]));
+    }
+    return jpeg;
+}
+
 QByteArray CmykJpeg(quint8 c, quint8 m, quint8 y, quint8 k) {
     const quint8 values[4] = {c, m, y, k};
     QByteArray jpeg("\xFF\xD8", 2);
@@ -159,6 +205,21 @@ QByteArray WithExifOrientation(const QByteArray& jpeg, quint16 orientation) {
     QByteArray out = jpeg.left(2);
     PutSegment(out, 0xE1, exif);
     return out + jpeg.mid(2);
+}
+
+void WriteGifWithScreen(const std::string& path, int width, int height) {
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
+    if (!gif) return;
+    GifColorType colours[2] = {{255, 0, 0}, {0, 0, 0}};
+    ColorMapObject* map = GifMakeMapObject(2, colours);
+    EGifPutScreenDesc(gif, width, height, 1, 0, map);
+    EGifPutImageDesc(gif, 0, 0, 2, 2, false, nullptr);
+    GifPixelType row[2] = {0, 0};
+    EGifPutLine(gif, row, 2);
+    EGifPutLine(gif, row, 2);
+    GifFreeMapObject(map);
+    EGifCloseFile(gif, &error);
 }
 
 void WriteTwoFrameGif(const std::string& path, QRgb first, QRgb second) {
