@@ -55,14 +55,17 @@ void EditImage() {
 
 } // namespace
 
-int ColveroMain() {
+int ColveroMain(const std::string& file) {
     if (!StartCodecService()) {
         MessageBox(nullptr, "Error inicializando GDI+ ... (El programa necesita XP ó superior ...)",
                    DefaultCaption, NoticeStyle);
         return 0;
     }
     LeftButtonMode = MovePaper;
-    ChooseImageFile(nullptr, ImageFileName, OpenMode);
+    if (file.empty())
+        ChooseImageFile(nullptr, ImageFileName, OpenMode);
+    else
+        ImageFileName = file;
     if (!ImageFileName.empty()) EditImage();
     StopCodecService();
     ReleaseSurface(ViewBitmap);

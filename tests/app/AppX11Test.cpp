@@ -104,7 +104,9 @@ class RealProgram : public ::testing::Test {
         environment.insert("QT_QPA_PLATFORM", "xcb");
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(QString::fromStdString(folder.Path()));
-        program.start(QCoreApplication::applicationDirPath() + "/../colvero", {});
+    }
+    void Start(const QStringList& arguments) {
+        program.start(QCoreApplication::applicationDirPath() + "/../colvero", arguments);
         ASSERT_TRUE(program.waitForStarted(5000));
     }
     void TearDown() override {
@@ -125,7 +127,13 @@ class RealProgram : public ::testing::Test {
 
     // Chooses the picture and dismisses the size box; then finds the main window.
     void OpenPicture() {
+        Start({});
         Answer("^Navegador de ficheros para imagen$", picture);
+        FindMainWindow();
+    }
+
+    // Dismisses the size box and finds the main window.
+    void FindMainWindow() {
         Answer("^Colvero$", "");
         mainWindow = WaitForWindow("^Colvero - Editor jpeg");
         ASSERT_FALSE(mainWindow.empty());
@@ -190,6 +198,14 @@ TEST_F(RealProgram, ShowsTheMagnifiedPictureAndPansWithTheArrowKeys) {
     Xdotool({"key", "Home"});
     EXPECT_EQ(ScreenShowsPaperAt(image, 0, 0), "");
 
+    CloseAndExpectExitCodeZero();
+}
+
+TEST_F(RealProgram, OpensAPictureNamedOnTheCommandLineWithoutTheChooser) {
+    Start({QString::fromStdString(picture)});
+    FindMainWindow();
+    EXPECT_EQ(ScreenShowsPaperAt(image, 0, 0), "");
+    EXPECT_EQ(Xdotool({"search", "--name", "^Navegador de ficheros para imagen$"}), "");
     CloseAndExpectExitCodeZero();
 }
 

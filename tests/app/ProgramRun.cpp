@@ -17,6 +17,16 @@ ProgramRun::~ProgramRun() {
 
 int ProgramRun::Run(const std::string& path, std::function<void()> whileOpen) {
     files.answers.push_back(path);
+    WatchMainWindow(std::move(whileOpen));
+    return ColveroMain();
+}
+
+int ProgramRun::RunWithFile(const std::string& path, std::function<void()> whileOpen) {
+    WatchMainWindow(std::move(whileOpen));
+    return ColveroMain(path);
+}
+
+void ProgramRun::WatchMainWindow(std::function<void()> whileOpen) {
     SetModalHook([this, whileOpen](WindowHandle dialog) {
         if (dialog != MainWindow) {
             if (onOtherDialog) onOtherDialog(dialog);
@@ -26,5 +36,4 @@ int ProgramRun::Run(const std::string& path, std::function<void()> whileOpen) {
         if (whileOpen) whileOpen();
         if (closeWhenDone && IsWindow(MainWindow)) SendCloseCommand(MainWindow);
     });
-    return ColveroMain();
 }

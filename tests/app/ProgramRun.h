@@ -15,6 +15,8 @@ class ProgramRun {
     // While the main window is open, whileOpen runs and then the window is closed with the
     // close command (unless whileOpen has closed it already or closeWhenDone is false).
     int Run(const std::string& path, std::function<void()> whileOpen = {});
+    // The same with path named on the command line instead: no chooser is answered.
+    int RunWithFile(const std::string& path, std::function<void()> whileOpen = {});
 
     TempFolder folder;
     MessageBoxScript messages;
@@ -23,4 +25,7 @@ class ProgramRun {
     std::function<void(WindowHandle dialog)> onOtherDialog;
     bool closeWhenDone = true;
     int mainWindowRuns = 0;
+
+  private:
+    void WatchMainWindow(std::function<void()> whileOpen);
 };

@@ -14,6 +14,7 @@
 struct ShownMessage {
     std::string text, caption;
     unsigned style = 0;
+    bool operator==(const ShownMessage&) const = default;
 };
 
 class MessageBoxScript {
