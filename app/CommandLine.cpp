@@ -42,17 +42,10 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
 
 int AnswerCommandLine(const CommandLine& line, std::ostream& out, std::ostream& err) {
     switch (line.action) {
-    case CommandLine::Action::Help:
-        out << Usage;
-        return 0;
-    case CommandLine::Action::Version:
-        out << "colvero " << COLVERO_VERSION << "\n";
-        return 0;
-    case CommandLine::Action::Refuse:
-        err << Usage;
-        return RefusedExitCode;
-    case CommandLine::Action::Edit:
-        break;
+    case CommandLine::Action::Help: out << Usage; return 0;
+    case CommandLine::Action::Version: out << "colvero " << COLVERO_VERSION << "\n"; return 0;
+    case CommandLine::Action::Refuse: err << Usage; return RefusedExitCode;
+    case CommandLine::Action::Edit: break;
     }
     return -1;
 }

@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr int Size = 256;  // the PNG's side and the SVG's view box
-constexpr int Cells = 6;   // cells on a side
-constexpr int Mesh = 4;    // width of the black lines between cells
-constexpr int Pitch = 42;  // from one cell's left edge to the next: Cells * Pitch + Mesh = Size
+constexpr int Size = 256; // the PNG's side and the SVG's view box
+constexpr int Cells = 6;  // cells on a side
+constexpr int Mesh = 4;   // width of the black lines between cells
+constexpr int Pitch = 42; // from one cell's left edge to the next: Cells * Pitch + Mesh = Size
 constexpr int Box = Pitch - Mesh;
 
 // One letter a cell, top row first.
@@ -49,8 +49,8 @@ std::string Hex(unsigned rgb) {
 
 bool WriteSvg(const std::string& path) {
     std::ofstream out(path);
-    out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Size << "\" height=\""
-        << Size << "\" viewBox=\"0 0 " << Size << " " << Size << "\">\n"
+    out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Size << "\" height=\"" << Size
+        << "\" viewBox=\"0 0 " << Size << " " << Size << "\">\n"
         << "  <rect width=\"" << Size << "\" height=\"" << Size << "\" fill=\"#000000\"/>\n";
     for (int row = 0; row < Cells; ++row)
         for (int column = 0; column < Cells; ++column)

@@ -1,8 +1,8 @@
 // `colvero [FILE]`: what the command line asks for, and start-up with a named picture,
 // which skips the chooser and goes through every later step as a chosen one would.
 #include "app/CommandLine.h"
-#include "app/state/State.h"
 #include "imageio/ImageLoad.h"
+#include "state/State.h"
 #include "tests/app/AppPictures.h"
 #include "tests/app/ProgramRun.h"
 #include <gtest/gtest.h>
@@ -36,7 +36,8 @@ TEST_P(Line, IsReadAndAnswered) {
     EXPECT_EQ(AnswerCommandLine(line, out, err), c.exitCode);
     // The usage goes to standard output when asked for, to standard error when refused.
     const bool usage = c.action == Action::Help || c.action == Action::Refuse;
-    EXPECT_EQ((c.action == Action::Help ? out : err).str().rfind("Uso: colvero [FICHERO]\n", 0) == 0,
+    EXPECT_EQ((c.action == Action::Help ? out : err).str().rfind("Uso: colvero [FICHERO]\n", 0) ==
+                  0,
               usage);
     if (c.action == Action::Version) {
         EXPECT_TRUE(std::regex_match(out.str(), std::regex("colvero \\d+\\.\\d+\\.\\d+\n")))
