@@ -29,7 +29,7 @@ std::string FileText(std::int16_t value) {
 
 } // namespace
 
-std::string SettingsFilePath() { return ExecutableFolder() + SettingsFileName; }
+std::string SettingsFilePath() { return FilesFolder() + SettingsFileName; }
 
 void Settings(const std::string& action) {
     if (action == "get") {
@@ -40,6 +40,7 @@ void Settings(const std::string& action) {
         // Both values are written whatever happens to the first; a failure is told once,
         // as for any save, and the values in memory stay in force for this run.
         const std::string path = SettingsFilePath();
+        MakeFilesFolder(); // where it cannot be made, the writes fail and say so
         bool saved = WritePrivateProfileString(Section, WidthKey, FileText(fillWidth), path);
         saved = WritePrivateProfileString(Section, HeightKey, FileText(fillHeight), path) && saved;
         if (!saved) MessageBox(nullptr, "Error al grabar ...\r\n" + path, ProgramCaption, MB_OK);

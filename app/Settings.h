@@ -1,9 +1,8 @@
 #pragma once
+#include "platform/FilesFolder.h"
 #include <string>
 
-constexpr const char* SettingsFileName = "Configuracion.ini";
-
-// "get" reads fillWidth and fillHeight from the settings file beside the executable,
+// "get" reads fillWidth and fillHeight from the settings file in the files' folder,
 // "save" writes them (a failure is told to the user); any other action does nothing.
 void Settings(const std::string& action);
 

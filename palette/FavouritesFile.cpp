@@ -1,6 +1,7 @@
 // Reading, writing and removing "Mis Colores.log": a plain sequence of 24-byte
 // little-endian records without header or count.
 #include "palette/FavouritesStore.h"
+#include "platform/FilesFolder.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 #include "platform/SafeWrite.h"
@@ -99,7 +100,9 @@ bool SaveFavourites() {
     records.reserve(PaletteColumns * PaletteRows * FavouriteRecordSize);
     for (int r = 0; r < PaletteRows; ++r)
         for (int c = 0; c < PaletteColumns; ++c) AppendFavourite(records, FavouritePalette[c][r]);
-    // A read-only file is replaced all the same, as removing it would be.
+    // Where the files' folder cannot be made, the replacement fails and says so. A read-only
+    // file is replaced all the same, as removing it would be.
+    MakeFilesFolder();
     FileReplacement replacement =
         ReplaceFile(FavouritesFilePath(), records.data(), records.size(), ReadOnlyFiles::Replace);
     if (replacement.done) return true;

@@ -1,11 +1,11 @@
 #include "palette/FavouritesStore.h"
-#include "platform/Program.h"
+#include "platform/FilesFolder.h"
 
 FavouriteTable FavouritePalette{};
 std::string ProgramFolder;
 
 void SetProgramFolder() {
-    ProgramFolder = ExecutableFolder();
+    ProgramFolder = FilesFolder();
     if (!ProgramFolder.empty() && ProgramFolder.back() != '/') ProgramFolder += '/';
 }
 

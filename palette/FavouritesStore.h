@@ -31,12 +31,12 @@ using FavouriteTable =
     std::array<std::array<FavouriteSwatch, FavouriteTableSize>, FavouriteTableSize>;
 extern FavouriteTable FavouritePalette;
 
-// The folder of the running executable (ExecutableFolder), ending with "/"; recomputed by
-// SetProgramFolder. It is never cut short, so the file always lands beside the executable.
+// The program's files' folder (FilesFolder: beside the executable, or the user's
+// configuration folder for an installed program), ending with "/"; recomputed by
+// SetProgramFolder. It is never cut short, so the file always lands where it is looked for.
 extern std::string ProgramFolder;
 void SetProgramFolder();
 
-constexpr const char* FavouritesFileName = "Mis Colores.log";
 // ProgramFolder followed by the file name.
 std::string FavouritesFilePath();
 

@@ -1,5 +1,6 @@
 // The process: the application object, and the executable's folder.
 #include "platform/Program.h"
+#include "platform/FilesFolder.h"
 #include <QApplication>
 #include <unistd.h>
 #include <vector>
@@ -18,7 +19,10 @@ namespace {
 std::string folderForTesting;
 }
 
-void SetExecutableFolderForTesting(const std::string& folder) { folderForTesting = folder; }
+void SetExecutableFolderForTesting(const std::string& folder) {
+    folderForTesting = folder;
+    ForgetFilesFolder(); // the files follow the executable's folder
+}
 
 // The link to the running executable, read with a buffer that grows until the whole path
 // fits, so the folder is never cut short.

@@ -6,9 +6,8 @@
 // Creates the application object, runs body, and returns body's exit code.
 int RunProgram(int argc, char** argv, const std::function<int()>& body);
 
-// The folder of the running executable, ending with "/": where the program keeps its
-// settings and favourites files.
+// The folder of the running executable, ending with "/".
 std::string ExecutableFolder();
-// Tests keep those files in a folder of their own (ending with "/"); "" goes back to the
-// executable's folder.
+// Tests put the executable, as far as the program's files are concerned, in a folder of
+// their own (ending with "/"); "" goes back to the real one.
 void SetExecutableFolderForTesting(const std::string& folder);
