@@ -1,9 +1,9 @@
 // Where "Configuracion.ini" and "Mis Colores.log" live: beside the executable when its
 // folder is writable or already holds one of them, else in the user's configuration
 // folder, made 0700 when the first file is written.
+#include "platform/FilesFolder.h"
 #include "app/Settings.h"
 #include "palette/FavouritesStore.h"
-#include "platform/FilesFolder.h"
 #include "platform/Program.h"
 #include "state/State.h"
 #include "tests/support/Scripts.h"
@@ -20,12 +20,16 @@ class ScopedVariable {
   public:
     ScopedVariable(const char* name, std::optional<std::string> value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        if (value) setenv(name, value->c_str(), 1);
-        else unsetenv(name);
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
     }
     ~ScopedVariable() {
-        if (old_) setenv(name_, old_->c_str(), 1);
-        else unsetenv(name_);
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
     }
 
   private:

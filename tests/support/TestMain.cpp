@@ -8,6 +8,10 @@ int main(int argc, char** argv) {
 #ifdef COLVERO_OFFSCREEN
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 #endif
+    // A test whose program folder takes no file would otherwise save into the user's real
+    // configuration folder; under /dev/null no folder can be made, so such a save fails as
+    // it would in a folder that takes nothing. Tests of that folder set their own.
+    setenv("XDG_CONFIG_HOME", "/dev/null/colvero-tests", 1);
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests needs no application object, and so no display.
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
