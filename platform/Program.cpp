@@ -14,6 +14,16 @@ int RunProgram(int argc, char** argv, const std::function<int()>& body) {
     return body();
 }
 
+void StartToolkitOnce() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "colvero";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = new QApplication(argc, argv);
+    (void)application;
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
 // The link to the running executable, read with a buffer that grows until the whole path
 // fits, so the folder is never cut short.
 std::string ExecutableFolder() {
