@@ -1,18 +1,12 @@
 #include "palette/TextBlock.h"
 #include "gfx/Drawing.h"
 #include "gfx/Text.h"
+#include "gfx/Utf8.h"
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
 namespace {
-
-std::size_t FirstCharacterLength(const std::string& text) {
-    auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                         : (lead >> 3) == 0x1E ? 4 : 1;
-    return std::min(length, text.size());
-}
 
 void DropLeadingBlanks(std::string& text) { text.erase(0, text.find_first_not_of(' ')); }
 
@@ -23,7 +17,8 @@ void SplitLine(const std::string& text, int width, std::string& head, std::strin
     if (!head.empty()) return;
     SplitTextToWidth(text, width, false, head, rest);
     if (!head.empty()) return;
-    std::size_t first = FirstCharacterLength(text);
+    // One character as the split counts characters: a malformed byte is one of its own.
+    const std::size_t first = DecodeUtf8(text).front().length;
     head = text.substr(0, first);
     rest = text.substr(first);
 }
