@@ -1,7 +1,8 @@
 // Any text wrapped and drawn by DrawTextBlock on a canvas control of any size. Properties:
 // the text is cut into 1 to 100 lines that lose no character but the blanks dropped at
 // the cuts; every line fits its width (the first the width less 5) unless it is a single
-// character wider than that, or the last of 100 lines, which takes what remains; and
+// character wider than that, or the last of 100 lines, which takes what remains (an
+// empty line fits any width, even one below 0); and
 // SplitTextToWidth's head and rest make up its text.
 #include "fuzz/FuzzSupport.h"
 #include "gfx/CanvasControl.h"
@@ -35,7 +36,8 @@ void CheckLines(const std::string& text, int width) {
         int lineWidth = 0, lineHeight = 0;
         MeasureText(lines[i], lineWidth, lineHeight);
         const int limit = i == 0 ? width - 5 : width;
-        FUZZ_CHECK(last || lineWidth <= limit || DecodeUtf8(lines[i]).size() == 1,
+        FUZZ_CHECK(last || lines[i].empty() || lineWidth <= limit ||
+                       DecodeUtf8(lines[i]).size() == 1,
                    "line " + std::to_string(i) + " \"" + lines[i] + "\" is " +
                        std::to_string(lineWidth) + " wide for " + std::to_string(limit));
     }
