@@ -43,16 +43,4 @@ INSTANTIATE_TEST_SUITE_P(
                       OffPlace{"IntMaxCorner", INT_MAX, INT_MAX}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Boxes that cover no pixel at all, on or off the surface, and boxes whose corners lie on
-// opposite sides far beyond the surface but whose ring misses it.
-TEST_F(GfxTest, EmptyAndRingOnlyBoxesOffTheSurface) {
-    Make(6, 4, 0x00FFFF);
-    DrawBox(2, 1, 2, 3, 0x0000FF, 0x0000FF);             // no width
-    DrawBox(1, 3, 4, 3, 0x0000FF, 0x0000FF);             // no height
-    DrawBox(INT_MAX, 0, INT_MAX, 4, 0x0000FF, 0x0000FF); // no width at the end of int
-    DrawBox(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0x0000FF, ColourTransparent);
-    DrawBox(-1000, -1000, 1000, 1000, 0x0000FF, ColourTransparent);
-    EXPECT_EQ(TargetPicture(0, 0, 6, 4), Rows({"yyyyyy", "yyyyyy", "yyyyyy", "yyyyyy"}));
-}
-
 } // namespace
