@@ -10,7 +10,7 @@
 const std::string& FuzzFolder();
 
 // The application object (offscreen platform), message boxes answered OK without being
-// shown, and the favourites and settings beside the program looked for in FuzzFolder.
+// shown, and the favourites file looked for in FuzzFolder.
 void StartFuzzToolkit();
 
 void WriteFileBytes(const std::string& path, const void* data, std::size_t size);
