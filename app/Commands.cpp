@@ -43,8 +43,7 @@ bool ChooseMode(const ModeItem (&items)[N], unsigned id, std::int32_t& mode) {
         if (item.id == id) chosen = &item;
     if (!chosen) return false;
     mode = chosen->mode;
-    for (const ModeItem& item : items)
-        SetMenuCheck(item.id, item.id == id ? MFS_CHECKED : 0);
+    for (const ModeItem& item : items) SetMenuCheck(item.id, item.id == id ? MFS_CHECKED : 0);
     return true;
 }
 
@@ -54,9 +53,7 @@ void SaveImage() {
     if (!ImageFileName.empty()) GraphicSaveBitmapToImageFile(ImageBitmap, ImageFileName);
 }
 
-void ShowAuthor() {
-    MessageBox(nullptr, AuthorText, "Programador", MB_OK);
-}
+void ShowAuthor() { MessageBox(nullptr, AuthorText, "Programador", MB_OK); }
 
 // "Configurador": one dialog at a time (it has no owner, so the menu stays usable while
 // it runs); the settings are written every time it ends.

@@ -33,12 +33,9 @@ constexpr ControlRow Controls[] = {
 
 std::uint32_t StyleOf(ControlKind kind) {
     switch (kind) {
-    case ControlKind::TextBox:
-        return NumberBoxStyle;
-    case ControlKind::Button:
-        return ButtonStyle;
-    default:
-        return LabelStyle;
+    case ControlKind::TextBox: return NumberBoxStyle;
+    case ControlKind::Button: return ButtonStyle;
+    default: return LabelStyle;
     }
 }
 
@@ -68,9 +65,7 @@ LRESULT ConfigurationDialogProc(WindowHandle dialog, unsigned message, WPARAM wP
         SetDlgItemText(dialog, IdcWidthEdit, std::to_string(fillWidth));
         SetDlgItemText(dialog, IdcHeightEdit, std::to_string(fillHeight));
         break;
-    case WM_NCACTIVATE:
-        KeepFocusAcrossActivation(dialog, wParam);
-        break;
+    case WM_NCACTIVATE: KeepFocusAcrossActivation(dialog, wParam); break;
     case WM_COMMAND:
         if (LOWORD(wParam) == IdcExit && HIWORD(wParam) <= 1) {
             fillWidth = FillFromBox(dialog, IdcWidthEdit);

@@ -41,12 +41,8 @@ void InitialiseMainWindow(WindowHandle window) {
 
 LRESULT MainWindowProc(WindowHandle window, unsigned message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        InitialiseMainWindow(window);
-        break;
-    case WM_COMMAND:
-        MainWindowCommand(LOWORD(wParam));
-        break;
+    case WM_INITDIALOG: InitialiseMainWindow(window); break;
+    case WM_COMMAND: MainWindowCommand(LOWORD(wParam)); break;
     }
     return 0;
 }

@@ -54,9 +54,7 @@ MenuHandle BuildMenuBar(WindowHandle window) {
             parents[row.level] = popup;
             break;
         }
-        case Separator:
-            AppendMenu(parent, MF_SEPARATOR, 0, row.text);
-            break;
+        case Separator: AppendMenu(parent, MF_SEPARATOR, 0, row.text); break;
         case Item:
             AppendMenu(parent, MF_STRING, row.id, row.text);
             // A new item is unchecked and enabled: only a check mark needs setting.
@@ -68,6 +66,4 @@ MenuHandle BuildMenuBar(WindowHandle window) {
     return MenuBar;
 }
 
-void SetMenuCheck(unsigned id, unsigned state) {
-    SetMenuItemState(MenuBar, id, state);
-}
+void SetMenuCheck(unsigned id, unsigned state) { SetMenuItemState(MenuBar, id, state); }

@@ -2,12 +2,8 @@
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsLeadingSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLeadingSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Anything at or above this is out of range, however many digits follow.
 constexpr std::int64_t Saturated = 1'000'000;
@@ -27,8 +23,7 @@ bool RoundsUp(const std::string& text, std::size_t pos, std::int64_t whole) {
 
 std::int16_t NumberFromText(const std::string& text) {
     std::size_t pos = 0;
-    while (pos < text.size() && IsLeadingSpace(text[pos]))
-        ++pos;
+    while (pos < text.size() && IsLeadingSpace(text[pos])) ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) negative = text[pos++] == '-';
 

@@ -17,7 +17,8 @@ constexpr std::size_t ValueRoom = 259;
 std::string settingsFolder; // empty: the executable's folder
 
 std::int16_t ReadValue(const char* key, const std::string& path) {
-    return NumberFromText(GetPrivateProfileString(Section, key, DefaultValue, path).substr(0, ValueRoom));
+    return NumberFromText(
+        GetPrivateProfileString(Section, key, DefaultValue, path).substr(0, ValueRoom));
 }
 
 // The file's number format: one blank before a non-negative value, the minus sign
@@ -32,9 +33,7 @@ std::string SettingsFilePath() {
     return (settingsFolder.empty() ? ExecutableFolder() : settingsFolder) + SettingsFileName;
 }
 
-void SetSettingsFolderForTesting(const std::string& folder) {
-    settingsFolder = folder;
-}
+void SetSettingsFolderForTesting(const std::string& folder) { settingsFolder = folder; }
 
 void Settings(const std::string& action) {
     if (action == "get") {

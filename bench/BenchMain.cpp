@@ -29,7 +29,7 @@ const Goal goals[] = {
 // The console report, plus each run's time per iteration kept by name: a single run's,
 // or the mean of repetitions.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -62,8 +62,8 @@ void PrintGoals(const std::map<std::string, double>& times) {
         if (!time || !base) continue;
         double ratio = *time / *base;
         if (goal.limit > 0)
-            std::printf("%-22s %-22s %8.2f %8.2f %s\n", goal.name, goal.baseline, ratio,
-                        goal.limit, ratio <= goal.limit ? "ok" : "OVER");
+            std::printf("%-22s %-22s %8.2f %8.2f %s\n", goal.name, goal.baseline, ratio, goal.limit,
+                        ratio <= goal.limit ? "ok" : "OVER");
         else
             std::printf("%-22s %-22s %8.2f %8s\n", goal.name, goal.baseline, ratio, "-");
     }

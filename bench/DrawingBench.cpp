@@ -30,8 +30,7 @@ void BM_ViewBaseline(benchmark::State& state) {
     std::fill_n(canvas.get(), ViewPixels, 0u);
     for (auto _ : state) {
         std::fill_n(view.get(), ViewPixels, 0x00FFFFFFu);
-        for (std::size_t i = 0; i < ViewPixels; ++i)
-            view[i] &= source[i];
+        for (std::size_t i = 0; i < ViewPixels; ++i) view[i] &= source[i];
         std::copy(view.get(), view.get() + ViewPixels, canvas.get());
         benchmark::DoNotOptimize(canvas.get());
         benchmark::ClobberMemory();

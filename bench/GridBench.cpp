@@ -210,8 +210,8 @@ void BM_LoadAndBuild(benchmark::State& state) {
     if (image && report) MeasureWorker(image, report);
 
     OpenEditor();
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("colvero-bench-" + std::to_string(getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("colvero-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "largest.png").string();
     SetMessageBoxAnswerer([](const std::string&, const std::string&, unsigned) { return IDOK; });

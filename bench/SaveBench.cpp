@@ -34,7 +34,7 @@ SurfaceHandle VariedSurface() {
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class BenchFolder {
-public:
+  public:
     BenchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "colvero-bench-XXXXXX");
         path_ = mkdtemp(pattern.data()) ? pattern + "/" : std::string();
@@ -42,7 +42,7 @@ public:
     ~BenchFolder() { std::filesystem::remove_all(path_); }
     std::string File(const char* name) const { return path_ + name; }
 
-private:
+  private:
     std::string path_;
 };
 

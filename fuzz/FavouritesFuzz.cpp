@@ -25,8 +25,8 @@ FavouriteTable Expected(const std::uint8_t* data, std::size_t size) {
         if (place[0] < 0 || place[0] >= FavouriteTableSize || place[1] < 0 ||
             place[1] >= FavouriteTableSize)
             continue;
-        table[place[0]][place[1]] = {edges[0], edges[1], edges[2], edges[3], place[0], place[1],
-                                     colour};
+        table[place[0]][place[1]] = {edges[0], edges[1], edges[2], edges[3],
+                                     place[0], place[1], colour};
     }
     return table;
 }
@@ -53,9 +53,9 @@ void DrawReferenceSwatch(std::vector<std::uint32_t>& pixels, const FavouriteSwat
 }
 
 std::string Describe(const FavouriteSwatch& s) {
-    return std::to_string(s.column) + "," + std::to_string(s.row) + ": " +
-           std::to_string(s.left) + " " + std::to_string(s.right) + " " + std::to_string(s.top) +
-           " " + std::to_string(s.bottom);
+    return std::to_string(s.column) + "," + std::to_string(s.row) + ": " + std::to_string(s.left) +
+           " " + std::to_string(s.right) + " " + std::to_string(s.top) + " " +
+           std::to_string(s.bottom);
 }
 
 } // namespace
@@ -79,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint32_t> reference(PaletteSurfaceWidth * PaletteSurfaceHeight,
                                          PixelFromColour(White));
     for (int r = 0; r < PaletteRows; ++r)
-        for (int c = 0; c < PaletteColumns; ++c) DrawReferenceSwatch(reference, FavouritePalette[c][r]);
+        for (int c = 0; c < PaletteColumns; ++c)
+            DrawReferenceSwatch(reference, FavouritePalette[c][r]);
     for (int y = 0; y < PaletteSurfaceHeight; ++y)
         if (std::memcmp(surface->Row(y), reference.data() + y * PaletteSurfaceWidth,
                         PaletteSurfaceWidth * 4) != 0) {

@@ -18,5 +18,5 @@ std::string ReadFileBytes(const std::string& path);
 
 // A property that does not hold: prints what and aborts, so that libFuzzer keeps the input.
 [[noreturn]] void PropertyFailed(const char* what, const std::string& detail = {});
-#define FUZZ_CHECK(condition, ...) \
+#define FUZZ_CHECK(condition, ...)                                                                 \
     ((condition) ? void(0) : PropertyFailed(#condition, ##__VA_ARGS__))

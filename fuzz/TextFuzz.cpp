@@ -64,8 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int points = input.ConsumeIntegralInRange(-2, 48);
     const int mode = input.ConsumeIntegralInRange(AlignLeft - 1, AlignJustify + 1);
     // Near the box mostly, anywhere at all sometimes.
-    const int x0 = input.ConsumeBool() ? input.ConsumeIntegral<int>() : input.ConsumeIntegralInRange(-2000, 2000);
-    const int y0 = input.ConsumeBool() ? input.ConsumeIntegral<int>() : input.ConsumeIntegralInRange(-2000, 2000);
+    const int x0 = input.ConsumeBool() ? input.ConsumeIntegral<int>()
+                                       : input.ConsumeIntegralInRange(-2000, 2000);
+    const int y0 = input.ConsumeBool() ? input.ConsumeIntegral<int>()
+                                       : input.ConsumeIntegralInRange(-2000, 2000);
     const std::string text = input.ConsumeRandomLengthString(600);
 
     RegisterCanvasControl(Window, CanvasId, std::max(width, 0), std::max(height, 0),

@@ -23,8 +23,7 @@ void AndRow(std::uint32_t* t, const std::uint32_t* s, int width) {
         a &= b;
         std::memcpy(t + i, &a, sizeof a);
     }
-    for (; i < width; ++i)
-        t[i] &= s[i];
+    for (; i < width; ++i) t[i] &= s[i];
 }
 
 // Combines the source rectangle starting at (sx, sy) into the target rectangle `to`

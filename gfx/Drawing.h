@@ -18,7 +18,7 @@ constexpr std::uint32_t SRCCOPY = 0xCC0020;
 constexpr std::uint32_t SRCAND = 0x8800C6;
 
 SurfaceHandle CreateSurface(int width, int height); // 0 on failure; target unchanged
-void DestroySurface();                               // only when the target is a surface
+void DestroySurface();                              // only when the target is a surface
 void SelectTarget(SurfaceHandle surface);
 void SelectTarget(WindowHandle window, int controlId, bool buffered);
 void ReleaseTarget();

@@ -4,6 +4,4 @@ FontHandle CreateFont(const std::string& face, int points, int weight) {
     return new Font{face, points, weight};
 }
 
-void DeleteFont(FontHandle font) {
-    delete font;
-}
+void DeleteFont(FontHandle font) { delete font; }

@@ -12,9 +12,7 @@ namespace {
 // overflow; no surface comes near it.
 constexpr int CoordinateLimit = 1 << 28;
 
-int Clamp(int v) {
-    return std::clamp(v, -CoordinateLimit, CoordinateLimit);
-}
+int Clamp(int v) { return std::clamp(v, -CoordinateLimit, CoordinateLimit); }
 
 // Pixels of a box: the border, and the fill unless the inside is left as it was.
 struct BoxPaint {

@@ -17,10 +17,6 @@ inline Rect Union(const Rect& a, const Rect& b) {
                 std::max(a.bottom, b.bottom)};
 }
 
-inline Rect Bounds(const Surface& surface) {
-    return Rect{0, 0, surface.Width(), surface.Height()};
-}
+inline Rect Bounds(const Surface& surface) { return Rect{0, 0, surface.Width(), surface.Height()}; }
 
-inline Rect ClipTo(const Surface& surface, const Rect& r) {
-    return Intersect(r, Bounds(surface));
-}
+inline Rect ClipTo(const Surface& surface, const Rect& r) { return Intersect(r, Bounds(surface)); }

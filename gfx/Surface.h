@@ -16,14 +16,14 @@ struct DrawingState {
     Colour background = SystemButtonFace;
     bool transparentBackground = false;
     int penWidth = 0;
-    int x = 0, y = 0; // current position
+    int x = 0, y = 0;          // current position
     FontHandle font = nullptr; // nullptr: the default 8-point font
-    int justifyExtra = 0;  // text justification: extra pixels spread over the blanks
-    int justifyBlanks = 0; // of the next DrawText (0: none)
+    int justifyExtra = 0;      // text justification: extra pixels spread over the blanks
+    int justifyBlanks = 0;     // of the next DrawText (0: none)
 };
 
 class Surface {
-public:
+  public:
     // Pixels are left uninitialised (untouched memory) until the surface is cleared.
     Surface(int width, int height);
 
@@ -39,7 +39,7 @@ public:
 
     DrawingState state;
 
-private:
+  private:
     int width_, height_;
     std::unique_ptr<std::uint32_t[]> pixels_;
 };

@@ -13,9 +13,7 @@ namespace {
 // handful of surfaces, so finding one is a short scan of a flat vector.
 std::vector<std::unique_ptr<Surface>> liveSurfaces;
 
-SurfaceHandle HandleOf(const Surface* surface) {
-    return reinterpret_cast<SurfaceHandle>(surface);
-}
+SurfaceHandle HandleOf(const Surface* surface) { return reinterpret_cast<SurfaceHandle>(surface); }
 
 } // namespace
 
@@ -46,9 +44,7 @@ void SelectTarget(SurfaceHandle handle) {
     CurrentTarget = Target{SurfaceFromHandle(handle), nullptr};
 }
 
-void ReleaseTarget() {
-    CurrentTarget = Target{};
-}
+void ReleaseTarget() { CurrentTarget = Target{}; }
 
 void GetSurfaceSize(int& width, int& height) {
     const Surface* s = CurrentTarget.surface;
@@ -56,6 +52,4 @@ void GetSurfaceSize(int& width, int& height) {
     height = s ? s->Height() : 0;
 }
 
-DrawingContext GetDrawingContext() {
-    return DrawingContext{CurrentTarget.surface};
-}
+DrawingContext GetDrawingContext() { return DrawingContext{CurrentTarget.surface}; }

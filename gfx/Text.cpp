@@ -46,16 +46,13 @@ int LayOut(const QFontMetrics& metrics, const QString& text, const DrawingState&
     return x;
 }
 
-QColor ToQColor(Colour c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 // QPainter writes 0xFF into the fourth byte of every pixel it touches; pixels keep 0 there.
 void ClearFourthByte(Surface& surface, const Rect& r) {
     for (int y = r.top; y < r.bottom; ++y) {
         std::uint32_t* row = surface.Row(y);
-        for (int x = r.left; x < r.right; ++x)
-            row[x] &= 0x00FFFFFF;
+        for (int x = r.left; x < r.right; ++x) row[x] &= 0x00FFFFFF;
     }
 }
 

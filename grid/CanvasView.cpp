@@ -17,14 +17,18 @@ WindowProc previousCanvasProc = nullptr;
 unsigned long compositions = 0;
 
 void LeftButtonDown(int x, int y) {
-    if (LeftButtonMode == MovePaper) StartDrag(x, y);
-    else if (IsPaintMode(LeftButtonMode)) StartPainting(x, y);
+    if (LeftButtonMode == MovePaper)
+        StartDrag(x, y);
+    else if (IsPaintMode(LeftButtonMode))
+        StartPainting(x, y);
 }
 
 void MouseMove(int x, int y) {
     // In the paint modes a move never pans, even while a drag is still on.
-    if (LeftButtonMode == MovePaper) DragTo(x, y);
-    else if (IsPaintMode(LeftButtonMode)) ContinuePainting(x, y);
+    if (LeftButtonMode == MovePaper)
+        DragTo(x, y);
+    else if (IsPaintMode(LeftButtonMode))
+        ContinuePainting(x, y);
 }
 
 void LeftButtonUp() {

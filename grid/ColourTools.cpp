@@ -10,9 +10,7 @@
 
 namespace {
 
-bool PaintsRealColour(int mode) {
-    return mode == EditRealColour || mode == EditRealColourMultiple;
-}
+bool PaintsRealColour(int mode) { return mode == EditRealColour || mode == EditRealColourMultiple; }
 bool PaintsBlock(int mode) {
     return mode == EditCapturedColourMultiple || mode == EditRealColourMultiple;
 }
@@ -46,8 +44,10 @@ void PaintStep(int x, int y) {
     const CellPosition cell = CellUnderMouse(x, y);
     if (!IsGridCell(cell.column, cell.row)) return; // not even a recomposition
     const int mode = LeftButtonMode;
-    if (PaintsBlock(mode)) RepaintBlock(cell, fillWidth, fillHeight, mode);
-    else RepaintBlock(cell, 1, 1, mode);
+    if (PaintsBlock(mode))
+        RepaintBlock(cell, fillWidth, fillHeight, mode);
+    else
+        RepaintBlock(cell, 1, 1, mode);
     RefreshView();
 }
 

@@ -48,18 +48,17 @@ std::vector<Colour> ReadImageColours(const Surface* image, int width, int height
 void PaintGridBoxes(Surface& paper, const std::vector<Colour>& colours, int width, int height) {
     if (width <= 0 || height <= 0) return;
     // Paper pixels covered by the grid: columns 0..7W and rows 0..7H, clipped.
-    const int right = static_cast<int>(std::min<long long>(
-        static_cast<long long>(CellPitch) * width + 1, paper.Width()));
-    const int bottom = static_cast<int>(std::min<long long>(
-        static_cast<long long>(CellPitch) * height + 1, paper.Height()));
+    const int right = static_cast<int>(
+        std::min<long long>(static_cast<long long>(CellPitch) * width + 1, paper.Width()));
+    const int bottom = static_cast<int>(
+        std::min<long long>(static_cast<long long>(CellPitch) * height + 1, paper.Height()));
     std::vector<std::uint32_t> insideRow(right);
     for (int r = 0; r <= height; ++r) {
         const int y = CellPitch * r;
         if (y >= bottom) break;
         std::fill_n(paper.Row(y), right, blackPixel); // the mesh line above row r
         if (r == height) break;
-        ComposeInsideRow(insideRow, colours.data() + static_cast<std::size_t>(r) * width,
-                         width);
+        ComposeInsideRow(insideRow, colours.data() + static_cast<std::size_t>(r) * width, width);
         for (int k = 1; k < CellPitch && y + k < bottom; ++k)
             std::memcpy(paper.Row(y + k), insideRow.data(), insideRow.size() * 4);
     }

@@ -48,8 +48,10 @@ void PanByKey(unsigned key) {
 
 void PanByWheel(int delta) {
     Placement& p = PaperPlacement;
-    if (delta < 0) StepIf(p.top > TopBound(), p.top, -WheelStep);
-    else StepIf(p.top < 0, p.top, WheelStep);
+    if (delta < 0)
+        StepIf(p.top > TopBound(), p.top, -WheelStep);
+    else
+        StepIf(p.top < 0, p.top, WheelStep);
     RefreshView(); // also when the step could not be made
 }
 

@@ -51,12 +51,11 @@ bool WriteFrame(GifFileType* gif, IndexedPicture& picture, int width, int height
 
 bool WriteGif(const QImage& image, int fd) {
     int width = image.width(), height = image.height();
-    if (image.format() != QImage::Format_RGB32 || width < 1 || height < 1 ||
-        width > MaxGifSide || height > MaxGifSide)
+    if (image.format() != QImage::Format_RGB32 || width < 1 || height < 1 || width > MaxGifSide ||
+        height > MaxGifSide)
         return false;
-    IndexedPicture picture =
-        IndexColours(reinterpret_cast<const std::uint32_t*>(image.constBits()), width, height,
-                     image.bytesPerLine() / 4);
+    IndexedPicture picture = IndexColours(reinterpret_cast<const std::uint32_t*>(image.constBits()),
+                                          width, height, image.bytesPerLine() / 4);
     int error = 0;
     GifFileType* gif = EGifOpen(&fd, WriteToDescriptor, &error);
     if (!gif) return false;

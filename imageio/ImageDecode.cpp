@@ -48,7 +48,6 @@ std::optional<QImage> DecodeImageFile(const std::string& path) {
     if (size.isValid() && !WithinLimit(size)) return std::nullopt;
     if (reader.format() == "jpeg" && !JpegFileIsComplete(file)) return std::nullopt;
     QImage image;
-    if (!reader.read(&image) || image.isNull() || !WithinLimit(image.size()))
-        return std::nullopt;
+    if (!reader.read(&image) || image.isNull() || !WithinLimit(image.size())) return std::nullopt;
     return image;
 }

@@ -8,8 +8,8 @@ const std::vector<Encoder>& Encoders() {
     // into "no compression", so it keeps its default level. TIFF takes 1 for LZW, lossless
     // (its default is uncompressed). BMP has no setting that matters.
     static const std::vector<Encoder> encoders = {
-        {"image/png", "png", -1, -1},  {"image/jpeg", "jpeg", 100, -1},
-        {"image/gif", "gif", -1, -1},  {"image/tiff", "tiff", -1, 1},
+        {"image/png", "png", -1, -1}, {"image/jpeg", "jpeg", 100, -1},
+        {"image/gif", "gif", -1, -1}, {"image/tiff", "tiff", -1, 1},
         {"image/bmp", "bmp", -1, -1},
     };
     return encoders;
@@ -17,8 +17,8 @@ const std::vector<Encoder>& Encoders() {
 
 std::string MimeForExtension(const std::string& extension) {
     static const std::pair<const char*, const char*> table[] = {
-        {".png", "image/png"},  {".jpg", "image/jpeg"}, {".jpeg", "image/jpeg"},
-        {".jpe", "image/jpeg"}, {".gif", "image/gif"},  {".tif", "image/tiff"},
+        {".png", "image/png"},   {".jpg", "image/jpeg"}, {".jpeg", "image/jpeg"},
+        {".jpe", "image/jpeg"},  {".gif", "image/gif"},  {".tif", "image/tiff"},
         {".tiff", "image/tiff"}, {".bmp", "image/bmp"},
     };
     for (auto& [known, mime] : table)

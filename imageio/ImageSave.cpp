@@ -2,9 +2,9 @@
 #include "imageio/ImageEncode.h"
 #include "imageio/ImageFormats.h"
 #include "imageio/PathParts.h"
-#include "platform/SafeWrite.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
+#include "platform/SafeWrite.h"
 
 namespace {
 
@@ -20,9 +20,7 @@ QImage WrapTargetPixels() {
                   surface->Height(), surface->Width() * 4, QImage::Format_RGB32);
 }
 
-void ShowSaveMessage(const std::string& text) {
-    MessageBox(nullptr, text, SaveCaption, MB_OK);
-}
+void ShowSaveMessage(const std::string& text) { MessageBox(nullptr, text, SaveCaption, MB_OK); }
 
 } // namespace
 
@@ -36,8 +34,8 @@ void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path
     }
     QImage image = WrapTargetPixels();
     bool saved = !image.isNull() && ReplaceFileWith(path, [&](int fd) {
-        return EncodeImage(image, *encoder, fd);
-    }).done;
+                                        return EncodeImage(image, *encoder, fd);
+                                    }).done;
     ShowSaveMessage(saved ? std::string("Grabado con exito ...")
                           : "Error al grabar ...\r\n" + path);
 }

@@ -34,9 +34,7 @@ LRESULT CapturedColourProc(WindowHandle dialog, unsigned message, WPARAM wParam,
     case WM_COMMAND:
         if (LOWORD(wParam) == AcceptId && HIWORD(wParam) <= 1) EndDialog(dialog, 0);
         break;
-    case WM_NCACTIVATE:
-        KeepFocusAcrossActivation(dialog, wParam);
-        break;
+    case WM_NCACTIVATE: KeepFocusAcrossActivation(dialog, wParam); break;
     default:
         // The close command (Alt+F4) is left to the platform, which ends the dialog with
         // 0 just as "Aceptar" does: the dialog has nothing to save or ask.
@@ -48,14 +46,14 @@ LRESULT CapturedColourProc(WindowHandle dialog, unsigned message, WPARAM wParam,
 } // namespace
 
 int ShowCapturedColourDialog(WindowHandle owner) {
-    WindowHandle dialog = CreateDialogWindow("Color Captado", 0, 0, 302, 170,
-                                             WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER,
-                                             WS_EX_TOPMOST, owner);
+    WindowHandle dialog =
+        CreateDialogWindow("Color Captado", 0, 0, 302, 170,
+                           WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER, WS_EX_TOPMOST, owner);
     AddWhiteCanvas(dialog, SwatchId, 8, 8, 288, 88, false);
-    WindowHandle label = AddControl(dialog, ControlKind::Label, ValueLabelId, "", 8, 104, 288,
-                                    24, WS_CHILD | WS_VISIBLE | SS_CENTER);
-    WindowHandle accept = AddControl(dialog, ControlKind::Button, AcceptId, "Aceptar", 202, 136,
-                                     94, 24, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
+    WindowHandle label = AddControl(dialog, ControlKind::Label, ValueLabelId, "", 8, 104, 288, 24,
+                                    WS_CHILD | WS_VISIBLE | SS_CENTER);
+    WindowHandle accept = AddControl(dialog, ControlKind::Button, AcceptId, "Aceptar", 202, 136, 94,
+                                     24, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
     FontHandle labelFont = CreateFont("MS Sans Serif", 14, 700);
     FontHandle buttonFont = CreateFont("MS Sans Serif", 10, 700);
     SetControlFont(label, labelFont);

@@ -5,5 +5,4 @@
 
 // A canvas control with a thin border, cleared to white (foreground black, background
 // white). notify: it takes pointer input itself.
-void AddWhiteCanvas(WindowHandle dialog, int id, int x, int y, int width, int height,
-                    bool notify);
+void AddWhiteCanvas(WindowHandle dialog, int id, int x, int y, int width, int height, bool notify);

@@ -3,9 +3,9 @@
 #include "palette/FavouritesDialog.h"
 #include "app/state/State.h"
 #include "palette/DialogControls.h"
-#include "platform/DialogFocus.h"
 #include "palette/FavouritesDialogState.h"
 #include "palette/PalettePainting.h"
+#include "platform/DialogFocus.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
 
@@ -57,9 +57,9 @@ void Leave(WindowHandle dialog) {
 }
 
 void Reset() {
-    int answer = MessageBox(nullptr,
-                            "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
-                            Caption, MB_YESNO);
+    int answer =
+        MessageBox(nullptr, "Realmente desea RESETEAR ?\r\nSe perderan todos tus colores favoritos",
+                   Caption, MB_YESNO);
     if (answer != IDYES) return;
     RemoveFavouritesFile();
     BuildDefaultFavourites(PaletteColumns, PaletteRows, PaletteOriginX, PaletteOriginY);
@@ -80,9 +80,7 @@ void OnCommand(WindowHandle dialog, unsigned id) {
 
 LRESULT FavouritesProc(WindowHandle dialog, unsigned message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        OpenPalette(dialog);
-        break;
+    case WM_INITDIALOG: OpenPalette(dialog); break;
     case WM_COMMAND:
         if (HIWORD(wParam) <= 1) OnCommand(dialog, LOWORD(wParam)); // click, or 1
         break;
@@ -94,11 +92,8 @@ LRESULT FavouritesProc(WindowHandle dialog, unsigned message, WPARAM wParam, LPA
             return 1;
         }
         break;
-    case WM_NCACTIVATE:
-        KeepFocusAcrossActivation(dialog, wParam);
-        break;
-    default:
-        break;
+    case WM_NCACTIVATE: KeepFocusAcrossActivation(dialog, wParam); break;
+    default: break;
     }
     return 0;
 }
@@ -113,10 +108,9 @@ WindowHandle AddButton(WindowHandle dialog, int id, const char* text, int x, Fon
 } // namespace
 
 int ShowFavouritesDialog(WindowHandle owner) {
-    WindowHandle dialog = CreateDialogWindow("Tus Colores Favoritos Cargalos y Guardalos", 0, 0,
-                                             350, 357,
-                                             WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER,
-                                             0, owner);
+    WindowHandle dialog =
+        CreateDialogWindow("Tus Colores Favoritos Cargalos y Guardalos", 0, 0, 350, 357,
+                           WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER, 0, owner);
     AddWhiteCanvas(dialog, PaletteControlId, 8, 8, 336, 260, true);
     AddWhiteCanvas(dialog, SelectedColourId, 8, 270, 336, 50, false);
     FontHandle buttonFont = CreateFont("MS Sans Serif", 10, 700);

@@ -101,8 +101,7 @@ bool SaveFavourites() {
         for (int c = 0; c < PaletteColumns; ++c) AppendFavourite(records, FavouritePalette[c][r]);
     // A read-only file is replaced all the same, as removing it would be.
     FileReplacement replacement = ReplaceFileWith(
-        FavouritesFilePath(),
-        [&](int fd) { return WriteAll(fd, records.data(), records.size()); },
+        FavouritesFilePath(), [&](int fd) { return WriteAll(fd, records.data(), records.size()); },
         ReadOnlyFiles::Replace);
     if (replacement.done) return true;
     int number = SaveErrorNumber(replacement);

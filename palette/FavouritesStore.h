@@ -11,11 +11,11 @@
 // Palette geometry, in pixels of the palette picture.
 constexpr int PaletteColumns = 13;
 constexpr int PaletteRows = 10;
-constexpr int SwatchPitch = 25;  // cell width and height, and the hit-test divisor
+constexpr int SwatchPitch = 25;   // cell width and height, and the hit-test divisor
 constexpr int PaletteOriginX = 1; // top-left corner of cell (0, 0)
 constexpr int PaletteOriginY = 1;
-constexpr int SwatchInset = 3;   // from a cell's left and top edge to its drawn box
-constexpr int OutlineWidth = 1;  // pen width of the swatch outlines
+constexpr int SwatchInset = 3;         // from a cell's left and top edge to its drawn box
+constexpr int OutlineWidth = 1;        // pen width of the swatch outlines
 constexpr int FavouriteTableSize = 51; // columns and rows 0..50 fit the table
 
 // One slot; the field order is also the record layout of the file.

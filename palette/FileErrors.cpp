@@ -7,27 +7,20 @@ int FileErrorNumber(int systemError) {
     switch (systemError) {
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        return 61; // the disk (or the user's share of it) is full
+    case EFBIG: return 61; // the disk (or the user's share of it) is full
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
-    case EBUSY:
-        return 70; // write protection, a lock or another user
+    case EBUSY: return 70; // write protection, a lock or another user
     case ENXIO:
     case ENODEV:
-    case ENOMEDIUM:
-        return 71; // the device is not there or not ready
+    case ENOMEDIUM: return 71; // the device is not there or not ready
     case ESPIPE:
-    case EMEDIUMTYPE:
-        return 72; // seek and medium errors
-    case EIO:
-        return 57; // the device failed
-    case EINVAL:
-        return 5;
-    default:
-        return 75;
+    case EMEDIUMTYPE: return 72; // seek and medium errors
+    case EIO: return 57;         // the device failed
+    case EINVAL: return 5;
+    default: return 75;
     }
 }
 

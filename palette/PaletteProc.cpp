@@ -54,8 +54,7 @@ LRESULT PaletteProc(WindowHandle control, unsigned message, WPARAM wParam, LPARA
     case WM_RBUTTONDOWN:
         TakeColourAt(x, y); // anywhere: fill, border, gap or highlight
         break;
-    default:
-        break;
+    default: break;
     }
     return CallWindowProc(previousPaletteProc, control, message, wParam, lParam);
 }

@@ -32,14 +32,11 @@ int CountBlanks(const std::string& line) {
 int LineStart(int mode, int controlWidth, int lineWidth, int x0) {
     long long start = x0;
     switch (mode) {
-    case AlignRight:
-        start += static_cast<long long>(controlWidth) - lineWidth - 3;
-        break;
+    case AlignRight: start += static_cast<long long>(controlWidth) - lineWidth - 3; break;
     case AlignCentre: // exact half, rounded to the nearest pixel, a half to the even one
         start += std::llrint((static_cast<double>(controlWidth) - lineWidth) / 2.0);
         break;
-    default:
-        break;
+    default: break;
     }
     return static_cast<int>(std::clamp<long long>(start, INT_MIN, INT_MAX));
 }
@@ -66,8 +63,8 @@ std::vector<std::string> WrapTextBlock(const std::string& text, int width) {
     return lines;
 }
 
-void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, int mode,
-                   int x0, int y0, FontHandle font, Colour textColour) {
+void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, int mode, int x0,
+                   int y0, FontHandle font, Colour textColour) {
     SelectTarget(window, controlId, false);
     SelectFont(font);
     SetColours(textColour, ColourTransparent);
@@ -94,8 +91,8 @@ void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, 
         // Justified: a line of at least 0.8 x the widest gets the missing width spread
         // over its blanks; shorter lines (a paragraph's end) stay as they are.
         int blanks = CountBlanks(lines[i]);
-        bool spread = mode == AlignJustify && widths[i] < widest &&
-                      5 * widths[i] >= 4 * widest && blanks > 0;
+        bool spread =
+            mode == AlignJustify && widths[i] < widest && 5 * widths[i] >= 4 * widest && blanks > 0;
         if (spread) SetTextJustification(context, widest - widths[i], blanks);
         DrawText(lines[i]);
         if (spread) SetTextJustification(context, 0, 0);

@@ -21,5 +21,5 @@ std::vector<std::string> WrapTextBlock(const std::string& text, int width);
 
 // Draws text on canvas control (window, controlId) from (x0, y0), in font and textColour
 // over the existing pixels. The control stays the current target afterwards.
-void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, int mode,
-                   int x0, int y0, FontHandle font, Colour textColour);
+void DrawTextBlock(WindowHandle window, int controlId, const std::string& text, int mode, int x0,
+                   int y0, FontHandle font, Colour textColour);

@@ -32,7 +32,9 @@ CanvasWidget::CanvasWidget(WindowObject* control, QWidget* parent, bool border)
     TrackCursor(this);
 }
 
-void CanvasWidget::RepaintClient(const QRect& client) { repaint(client.translated(border_, border_)); }
+void CanvasWidget::RepaintClient(const QRect& client) {
+    repaint(client.translated(border_, border_));
+}
 
 // The surface is drawn 1:1 at the client origin; on a high-density screen the toolkit
 // enlarges it, and without smoothing every pixel stays a sharp square.

@@ -7,14 +7,14 @@
 struct WindowObject;
 
 class CanvasWidget : public QWidget {
-public:
+  public:
     CanvasWidget(WindowObject* control, QWidget* parent, bool border);
 
     int Border() const { return border_; }
     // Shows the surface's rectangle (client pixels) before returning.
     void RepaintClient(const QRect& client);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -22,7 +22,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     // The event's position in client pixels; false when it lies outside the client area
     // (the toolkit keeps sending to a pressed widget after the pointer has left it).
     bool ClientPosition(const QMouseEvent* event, QPoint& client) const;

@@ -14,7 +14,9 @@ Colour ColourOf(const QColor& c) { return MakeColour(c.red(), c.green(), c.blue(
 
 } // namespace
 
-void SetColourDialogAnswerer(ColourDialogAnswerer newAnswerer) { answerer = std::move(newAnswerer); }
+void SetColourDialogAnswerer(ColourDialogAnswerer newAnswerer) {
+    answerer = std::move(newAnswerer);
+}
 
 std::optional<Colour> ChooseColour(const ColourDialogRequest& request) {
     if (answerer) {

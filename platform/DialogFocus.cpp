@@ -5,7 +5,7 @@
 namespace {
 // Per dialog, because dialogs of one kind can be open over one another.
 std::map<WindowHandle, WindowHandle> savedFocus;
-}
+} // namespace
 
 void KeepFocusAcrossActivation(WindowHandle dialog, WPARAM active) {
     if (active == 0) {

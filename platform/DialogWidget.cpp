@@ -65,14 +65,11 @@ bool DialogWidget::event(QEvent* event) {
 void DialogWidget::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        SendMessage(window_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        break;
+    case Qt::Key_Enter: SendMessage(window_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); break;
     case Qt::Key_Escape:
         SendMessage(window_, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         break;
-    default:
-        QWidget::keyPressEvent(event);
+    default: QWidget::keyPressEvent(event);
     }
 }
 

@@ -8,7 +8,7 @@ class QMenuBar;
 struct WindowObject;
 
 class DialogWidget : public QWidget {
-public:
+  public:
     DialogWidget(WindowObject* window, QWidget* ownerWindow, Qt::WindowFlags flags);
 
     QWidget* Client() const { return client_; }
@@ -19,13 +19,13 @@ public:
     // The client area's size (pixels); the window is fixed to it unless resizable.
     void SetClientSize(int width, int height, bool resizable);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     int MenuHeight() const;
     void FitToClient();
 

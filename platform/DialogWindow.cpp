@@ -37,9 +37,8 @@ WindowHandle CreateDialogWindow(const std::string& title, int x, int y, int widt
     dialog->owner = Live(owner);
     dialog->requestedX = x;
     dialog->requestedY = y;
-    QWidget* ownerWindow = dialog->owner && dialog->owner->widget
-                               ? dialog->owner->widget->window()
-                               : nullptr;
+    QWidget* ownerWindow =
+        dialog->owner && dialog->owner->widget ? dialog->owner->widget->window() : nullptr;
     auto* widget = new DialogWidget(dialog, ownerWindow, FrameFlags(style, exStyle));
     widget->setWindowTitle(QString::fromStdString(title));
     widget->setFont(DialogFont());

@@ -29,10 +29,11 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setDirectory(request.folder.empty() ? QDir::currentPath()
                                                : QFile::decodeName(request.folder.c_str()));
     if (!request.filterPattern.empty())
-        dialog.setNameFilter(QString::fromStdString(request.filterName + " (" +
-                                                    request.filterPattern + ")"));
+        dialog.setNameFilter(
+            QString::fromStdString(request.filterName + " (" + request.filterPattern + ")"));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
-    if (!request.proposedName.empty()) dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
+    if (!request.proposedName.empty())
+        dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
 }
 
 } // namespace

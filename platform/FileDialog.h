@@ -8,7 +8,7 @@ struct FileDialogRequest {
     WindowHandle owner = nullptr;
     bool save = false;
     std::string title;
-    std::string folder; // initial folder; the current directory when empty
+    std::string folder;                    // initial folder; the current directory when empty
     std::string filterName, filterPattern; // one file type: "Imagenes", "*.jpg"
     std::string proposedName;
     std::string defaultSuffix; // added to a typed name without an extension

@@ -2,8 +2,8 @@
 // is attached to. Items show their text as given (no mnemonics, no accelerators); check
 // marks change only when the program sets them. A menu lives until DestroyMenu, or until
 // the window it is attached to is destroyed.
-#include "platform/DialogWidget.h"
 #include "platform/Menu.h"
+#include "platform/DialogWidget.h"
 #include "platform/WindowObject.h"
 #include <QAction>
 #include <QMenu>
@@ -11,9 +11,9 @@
 #include <unordered_set>
 
 struct MenuObject {
-    QMenuBar* bar = nullptr;  // a menu bar, or
-    QMenu* popup = nullptr;   // a popup
-    MenuObject* parent = nullptr; // the menu this popup was appended to
+    QMenuBar* bar = nullptr;        // a menu bar, or
+    QMenu* popup = nullptr;         // a popup
+    MenuObject* parent = nullptr;   // the menu this popup was appended to
     WindowObject* window = nullptr; // a bar: the window it is attached to
     QWidget* Widget() const { return bar ? static_cast<QWidget*>(bar) : popup; }
 };
@@ -29,7 +29,8 @@ std::unordered_set<MenuObject*>& LiveMenus() {
 MenuObject* LiveMenu(MenuHandle menu) { return LiveMenus().count(menu) ? menu : nullptr; }
 
 MenuObject* OwnMenu(QMenu* popup) {
-    return popup ? static_cast<MenuObject*>(popup->property("colveroMenu").value<void*>()) : nullptr;
+    return popup ? static_cast<MenuObject*>(popup->property("colveroMenu").value<void*>())
+                 : nullptr;
 }
 
 QString WithoutMnemonics(const std::string& text) {
@@ -116,7 +117,8 @@ void SetMenu(WindowHandle window, MenuHandle menu) {
 void DetachMenuBar(WindowObject* dialog) {
     if (!dialog->menu) return;
     dialog->menu->window = nullptr;
-    if (auto* widget = static_cast<DialogWidget*>(dialog->widget.data())) widget->SetMenuBar(nullptr);
+    if (auto* widget = static_cast<DialogWidget*>(dialog->widget.data()))
+        widget->SetMenuBar(nullptr);
     dialog->menu = nullptr;
 }
 

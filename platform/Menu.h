@@ -9,8 +9,7 @@ MenuHandle CreateMenu();      // a menu bar
 MenuHandle CreatePopupMenu(); // a popup
 // flags MF_STRING: item with command id `idOrPopup`; MF_POPUP: `idOrPopup` is a
 // MenuHandle; MF_SEPARATOR: a separator, text and id ignored.
-void AppendMenu(MenuHandle menu, unsigned flags, std::uintptr_t idOrPopup,
-                const std::string& text);
+void AppendMenu(MenuHandle menu, unsigned flags, std::uintptr_t idOrPopup, const std::string& text);
 void SetMenu(WindowHandle window, MenuHandle menu);
 // Frees the menu and its submenus (taking a bar out of its window first). Destroying a
 // window destroys the menu bar attached to it. Afterwards the handle names nothing.

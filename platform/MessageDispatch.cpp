@@ -21,13 +21,12 @@ WindowProc SubclassWindow(WindowHandle window, WindowProc proc) {
     return previous;
 }
 
-LRESULT CallWindowProc(WindowProc previous, WindowHandle window, unsigned message,
-                       WPARAM wParam, LPARAM lParam) {
+LRESULT CallWindowProc(WindowProc previous, WindowHandle window, unsigned message, WPARAM wParam,
+                       LPARAM lParam) {
     return previous ? previous(window, message, wParam, lParam) : 0;
 }
 
-LRESULT DefaultDialogHandling(WindowObject* dialog, unsigned message, WPARAM wParam,
-                              LPARAM) {
+LRESULT DefaultDialogHandling(WindowObject* dialog, unsigned message, WPARAM wParam, LPARAM) {
     // The low four bits of a system command are the platform's own.
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) EndDialog(dialog, 0);
     return 0;

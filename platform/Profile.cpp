@@ -31,7 +31,9 @@ std::string LineEnd(const std::vector<ProfileLine>& lines) {
 
 // Names and values that would break the file's lines or change its structure.
 bool Writable(const std::string& section, const std::string& key, const std::string& value) {
-    auto breaksLine = [](const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; };
+    auto breaksLine = [](const std::string& s) {
+        return s.find_first_of("\r\n") != std::string::npos;
+    };
     std::string name = ProfileName(key);
     return !breaksLine(section) && !breaksLine(key) && !breaksLine(value) &&
            section.find(']') == std::string::npos && !name.empty() &&
@@ -62,8 +64,8 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
     if (place.keyLine >= 0) {
         lines[static_cast<std::size_t>(place.keyLine)].text = entry;
     } else {
-        std::size_t at = place.sectionLine >= 0 ? static_cast<std::size_t>(place.lastLine) + 1
-                                                : lines.size();
+        std::size_t at =
+            place.sectionLine >= 0 ? static_cast<std::size_t>(place.lastLine) + 1 : lines.size();
         // The line before the new ones needs an end of its own; after a bare CR only a
         // CR LF keeps that CR in the line (a LF would join it into one line end).
         if (at > 0 && lines[at - 1].ending.empty()) {

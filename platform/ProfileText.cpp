@@ -66,7 +66,8 @@ std::vector<ProfileLine> SplitLines(const std::string& content) {
             break;
         }
         bool crlf = end > start && content[end - 1] == '\r';
-        lines.push_back({content.substr(start, end - start - (crlf ? 1 : 0)), crlf ? "\r\n" : "\n"});
+        lines.push_back(
+            {content.substr(start, end - start - (crlf ? 1 : 0)), crlf ? "\r\n" : "\n"});
         start = end + 1;
     }
     return lines;

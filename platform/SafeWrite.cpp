@@ -66,7 +66,8 @@ FileReplacement ReplaceFileWith(const std::string& path, const std::function<boo
         result.error = EACCES;
         return result;
     }
-    std::string pattern = target.substr(0, nameAt) + "." + name.substr(0, MaxNameInTemp) + ".XXXXXX";
+    std::string pattern =
+        target.substr(0, nameAt) + "." + name.substr(0, MaxNameInTemp) + ".XXXXXX";
     std::vector<char> temp(pattern.begin(), pattern.end());
     temp.push_back('\0');
     int fd = mkstemp(temp.data());
@@ -94,6 +95,7 @@ FileReplacement ReplaceFileWith(const std::string& path, const std::function<boo
 }
 
 bool WriteFileSafely(const std::string& path, const std::string& content) {
-    return ReplaceFileWith(path, [&](int fd) { return WriteAll(fd, content.data(), content.size()); })
+    return ReplaceFileWith(path,
+                           [&](int fd) { return WriteAll(fd, content.data(), content.size()); })
         .done;
 }

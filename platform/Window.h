@@ -20,7 +20,8 @@ WindowHandle CreateDialogWindow(const std::string& title, int x, int y, int widt
 
 // A control of the dialog. A canvas control's surface is the client area (inside a
 // one-pixel border when style has WS_BORDER) and is registered with the drawing layer
-// under (dialog, id); it takes pointer input only with SS_NOTIFY. Label text follows the mnemonic-prefix rule ("&&" shows as "&").
+// under (dialog, id); it takes pointer input only with SS_NOTIFY. Label text follows the
+// mnemonic-prefix rule ("&&" shows as "&").
 WindowHandle AddControl(WindowHandle dialog, ControlKind kind, int id, const std::string& text,
                         int x, int y, int width, int height, std::uint32_t style,
                         std::uint32_t exStyle = 0);
@@ -62,8 +63,8 @@ bool IsWindow(WindowHandle window); // false once destroyed
 // Subclassing: installs proc in front of the window's procedure and returns the previous
 // one, which proc passes messages on to with CallWindowProc.
 WindowProc SubclassWindow(WindowHandle window, WindowProc proc);
-LRESULT CallWindowProc(WindowProc previous, WindowHandle window, unsigned message,
-                       WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProc(WindowProc previous, WindowHandle window, unsigned message, WPARAM wParam,
+                       LPARAM lParam);
 // Delivers a message to the window's current procedure (a dialog's callback, a control's
 // subclassing procedure) as if the platform had sent it.
 LRESULT SendMessage(WindowHandle window, unsigned message, WPARAM wParam, LPARAM lParam);

@@ -11,7 +11,7 @@
 class QEventLoop;
 
 struct WindowObject {
-    QPointer<QWidget> widget; // dialog: the top-level window; control: the control
+    QPointer<QWidget> widget;  // dialog: the top-level window; control: the control
     WindowProc proc = nullptr; // the current procedure (a dialog's callback, a control's
                                // subclassing procedure or its own)
     std::uint32_t style = 0, exStyle = 0;
@@ -57,8 +57,7 @@ WindowObject* FindControl(WindowHandle dialog, int id);
 void PlaceDialog(WindowObject* dialog);
 
 // A dialog's own handling of what its callback left to it (returned 0 for).
-LRESULT DefaultDialogHandling(WindowObject* dialog, unsigned message, WPARAM wParam,
-                              LPARAM lParam);
+LRESULT DefaultDialogHandling(WindowObject* dialog, unsigned message, WPARAM wParam, LPARAM lParam);
 
 // The procedure every new control starts with, by kind.
 WindowProc DefaultControlProc(ControlKind kind);

@@ -24,18 +24,12 @@ Colour Hue(double hue) {
     const unsigned up = static_cast<unsigned>(std::lround(255 * f));
     const unsigned down = 255 - up;
     switch (static_cast<int>(h) % 6) {
-    case 0:
-        return MakeColour(255, up, 0);
-    case 1:
-        return MakeColour(down, 255, 0);
-    case 2:
-        return MakeColour(0, 255, up);
-    case 3:
-        return MakeColour(0, down, 255);
-    case 4:
-        return MakeColour(up, 0, 255);
-    default:
-        return MakeColour(255, 0, down);
+    case 0: return MakeColour(255, up, 0);
+    case 1: return MakeColour(down, 255, 0);
+    case 2: return MakeColour(0, 255, up);
+    case 3: return MakeColour(0, down, 255);
+    case 4: return MakeColour(up, 0, 255);
+    default: return MakeColour(255, 0, down);
     }
 }
 
@@ -48,8 +42,7 @@ void DrawBars() {
                            MakeColour(255, 0, 0),
                            MakeColour(0, 0, 255),
                            Black};
-    for (int i = 0; i < 8; ++i)
-        DrawBox(i * 20, 0, i * 20 + 20, 60, bars[i], bars[i]);
+    for (int i = 0; i < 8; ++i) DrawBox(i * 20, 0, i * 20 + 20, 60, bars[i], bars[i]);
 }
 
 void DrawRampAndSweep() {
@@ -59,14 +52,12 @@ void DrawRampAndSweep() {
         DrawBox(i * 10, 60, i * 10 + 10, 80, c, c);
     }
     for (int x = 0; x < Width; ++x)
-        for (int y = 80; y < 100; ++y)
-            WritePixel(x, y, Hue(static_cast<double>(x) / Width));
+        for (int y = 80; y < 100; ++y) WritePixel(x, y, Hue(static_cast<double>(x) / Width));
 }
 
 void DrawChecksAndRing() {
     for (int y = 100; y < Height; ++y)
-        for (int x = 0; x < Width; ++x)
-            WritePixel(x, y, ((x / 2 + y / 2) % 2) ? Black : White);
+        for (int x = 0; x < Width; ++x) WritePixel(x, y, ((x / 2 + y / 2) % 2) ? Black : White);
     // A ring of radius 45 around the card's centre, two pixels thick.
     for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x) {

@@ -9,8 +9,8 @@
 #include <string>
 
 constexpr int MaxImageSide = 1071;
-constexpr int PaperSize = 7500;  // the paper is PaperSize x PaperSize pixels
-constexpr int ViewWidth = 1200;  // the view and the canvas control
+constexpr int PaperSize = 7500; // the paper is PaperSize x PaperSize pixels
+constexpr int ViewWidth = 1200; // the view and the canvas control
 constexpr int ViewHeight = 950;
 constexpr int CanvasControlId = 100;
 

@@ -16,9 +16,7 @@ inline const Legend AppColours{{'r', MakeColour(200, 30, 40)},  {'g', MakeColour
                                {'o', MakeColour(250, 140, 10)}, {'p', MakeColour(110, 40, 160)},
                                {'n', MakeColour(120, 70, 30)}};
 
-inline Colour FromQRgb(QRgb p) {
-    return MakeColour(qRed(p), qGreen(p), qBlue(p));
-}
+inline Colour FromQRgb(QRgb p) { return MakeColour(qRed(p), qGreen(p), qBlue(p)); }
 
 // The colour of view pixel (x, y) with the paper's top-left corner at view (left, top).
 inline Colour ExpectedViewPixel(const QImage& image, int left, int top, int x, int y) {

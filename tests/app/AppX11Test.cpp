@@ -230,8 +230,7 @@ TEST_F(RealProgram, DragInEditCapturedColourPaintsTheCellsUnderThePointer) {
          << "1";
     Xdotool(drag);
     QImage painted = image;
-    for (int column = 2; column <= 12; ++column)
-        painted.setPixel(column, row, qRgb(255, 255, 255));
+    for (int column = 2; column <= 12; ++column) painted.setPixel(column, row, qRgb(255, 255, 255));
     EXPECT_EQ(ScreenShowsPaperAt(painted, 0, 0), "");
 
     // "Archivos" > "Grabar", then the save chooser and the success box.

@@ -76,8 +76,7 @@ TEST_F(SettingsFile, SaveKeepsOtherSectionsAndKeys) {
 TEST_F(SettingsFile, OtherActionsDoNothing) {
     WriteFile(Path(), "[Multiple]\nancho=8\nalto=8\n");
     fillWidth = fillHeight = 1;
-    for (const char* action : {"Get", "SAVE", "", "get "})
-        Settings(action);
+    for (const char* action : {"Get", "SAVE", "", "get "}) Settings(action);
     EXPECT_EQ(fillWidth, 1);
     EXPECT_EQ(fillHeight, 1);
     EXPECT_EQ(ReadFile(Path()), "[Multiple]\nancho=8\nalto=8\n");
@@ -104,8 +103,7 @@ TEST_F(SettingsFile, UnwritableTargetKeepsTheValuesInMemory) {
 // The path is never shortened: a cut path would name another file.
 TEST_F(SettingsFile, LongFolderPathIsUsedWhole) {
     std::string longFolder = folder.Path();
-    while (longFolder.size() < 300)
-        longFolder += std::string(60, 'd') + "/";
+    while (longFolder.size() < 300) longFolder += std::string(60, 'd') + "/";
     std::filesystem::create_directories(longFolder);
     SetSettingsFolderForTesting(longFolder);
     fillWidth = 11;
@@ -136,8 +134,7 @@ TEST_P(SettingsFileContents, GetReadsWhatItCan) {
 
 std::string Binary() {
     std::string bytes;
-    for (int i = 0; i < 4096; ++i)
-        bytes += static_cast<char>((i * 37 + 11) % 256);
+    for (int i = 0; i < 4096; ++i) bytes += static_cast<char>((i * 37 + 11) % 256);
     return bytes;
 }
 

@@ -42,9 +42,7 @@ TEST(Startup, UnreadableFileEndsAfterTheLoadersMessage) {
 struct SizeCase {
     int width, height;
 };
-void PrintTo(const SizeCase& size, std::ostream* out) {
-    *out << size.width << "x" << size.height;
-}
+void PrintTo(const SizeCase& size, std::ostream* out) { *out << size.width << "x" << size.height; }
 
 class RefusedSize : public ::testing::TestWithParam<SizeCase> {};
 

@@ -16,8 +16,7 @@ class GfxTest : public ::testing::Test {
         return made_.back();
     }
     void TearDown() override {
-        for (SurfaceHandle h : made_)
-            SelectTarget(h), DestroySurface();
+        for (SurfaceHandle h : made_) SelectTarget(h), DestroySurface();
         ReleaseTarget();
     }
 

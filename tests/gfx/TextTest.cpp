@@ -38,8 +38,7 @@ class TextTest : public GfxTest {
     int Inked(int left, int top, int right, int bottom) {
         int count = 0;
         for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                count += ReadPixel(x, y) != White;
+            for (int x = left; x < right; ++x) count += ReadPixel(x, y) != White;
         return count;
     }
 };
@@ -109,8 +108,14 @@ TEST_F(TextTest, DrawTextStaysInItsBandAndAdvances) {
 // at the end of int instead of wrapping round.
 TEST_F(TextTest, TextOffTheSurfaceDrawsNothingAndThePositionSaturates) {
     SetColours(Black, 0x0000FF); // an opaque background would show too
-    for (auto [x, y] : {std::pair{INT_MIN, 5}, {-2000, 5}, {120, 5}, {INT_MAX - 1, 5},
-                        {5, INT_MIN}, {5, -line}, {5, 40}, {5, INT_MAX - 1}}) {
+    for (auto [x, y] : {std::pair{INT_MIN, 5},
+                        {-2000, 5},
+                        {120, 5},
+                        {INT_MAX - 1, 5},
+                        {5, INT_MIN},
+                        {5, -line},
+                        {5, 40},
+                        {5, INT_MAX - 1}}) {
         SetPosition(x, y);
         DrawText("Color Seleccionado");
         EXPECT_EQ(Position().first, x == INT_MAX - 1 ? INT_MAX : x + Width("Color Seleccionado"));

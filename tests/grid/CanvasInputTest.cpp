@@ -12,7 +12,7 @@
 namespace {
 
 class CanvasInputTest : public EditorTest {
-protected:
+  protected:
     void SetUp() override { OpenEditor(30, 30); }
     QWidget* Widget() { return WidgetOf(Canvas()); }
     // The widget point of view pixel (x, y): one pixel of border lies before the client.
@@ -26,8 +26,8 @@ TEST_F(CanvasInputTest, KeysAndTheWheelPanThePaper) {
     EXPECT_EQ(PaperPlacement.left, -10);
     EXPECT_EQ(PaperPlacement.top, 0);
     const QPointF at(50, 50);
-    QWheelEvent toward(at, Widget()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
-                       Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent toward(at, Widget()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(Widget(), &toward);
     EXPECT_EQ(PaperPlacement.top, -15);
     EXPECT_EQ(Compositions(), 2u);

@@ -1,9 +1,9 @@
 // The canvas control and the composition of the view: silver and buffered until the first
 // RefreshView, then the paper at its placement, white elsewhere, shown at once.
+#include "grid/CanvasView.h"
 #include "GridTesting.h"
 #include "app/state/State.h"
 #include "gfx/CanvasControl.h"
-#include "grid/CanvasView.h"
 #include "platform/Window.h"
 
 namespace {
@@ -62,8 +62,7 @@ TEST_P(CompositionTest, ViewShowsThePaperAtItsPlacementAndWhiteElsewhere) {
         for (int x = 0; x < ViewWidth; ++x) {
             const int px = x - GetParam().left, py = y - GetParam().top;
             const bool onPaper = px >= 0 && py >= 0 && px < PaperSize && py < PaperSize;
-            const std::uint32_t expected =
-                onPaper ? paper->Row(py)[px] : PixelFromColour(White);
+            const std::uint32_t expected = onPaper ? paper->Row(py)[px] : PixelFromColour(White);
             wrongView += view->Row(y)[x] != expected;
             if (x < canvas->Width() && y < canvas->Height())
                 wrongCanvas += canvas->Row(y)[x] != expected;
@@ -72,8 +71,8 @@ TEST_P(CompositionTest, ViewShowsThePaperAtItsPlacementAndWhiteElsewhere) {
     EXPECT_EQ(wrongCanvas, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Placements, CompositionTest, ::testing::Values(
-    Placing{0, 0}, Placing{-650, -600}, Placing{100, 37}, Placing{-7000, -7200},
-    Placing{20000, 0}));
+INSTANTIATE_TEST_SUITE_P(Placements, CompositionTest,
+                         ::testing::Values(Placing{0, 0}, Placing{-650, -600}, Placing{100, 37},
+                                           Placing{-7000, -7200}, Placing{20000, 0}));
 
 } // namespace

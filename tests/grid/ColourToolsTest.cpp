@@ -10,7 +10,7 @@
 namespace {
 
 class ColourToolsTest : public EditorTest {
-protected:
+  protected:
     static constexpr Colour X = 0x3366FF; // the current colour; in no pixel of the image
 
     void SetUp() override {
@@ -98,10 +98,12 @@ TEST_P(EmptyBlockTest, PaintsNothingButRecomposes) {
     EXPECT_EQ(Compositions(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, EmptyBlockTest, ::testing::Values(
-    FillCase{EditCapturedColourMultiple, 0, 3}, FillCase{EditCapturedColourMultiple, 3, 0},
-    FillCase{EditCapturedColourMultiple, -2, -2}, FillCase{EditCapturedColourMultiple, 3, -1},
-    FillCase{EditRealColourMultiple, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Sizes, EmptyBlockTest,
+                         ::testing::Values(FillCase{EditCapturedColourMultiple, 0, 3},
+                                           FillCase{EditCapturedColourMultiple, 3, 0},
+                                           FillCase{EditCapturedColourMultiple, -2, -2},
+                                           FillCase{EditCapturedColourMultiple, 3, -1},
+                                           FillCase{EditRealColourMultiple, 0, 0}));
 
 class OffTheImageTest : public ColourToolsTest, public ::testing::WithParamInterface<int> {};
 

@@ -32,8 +32,8 @@ SurfaceHandle MakeTestImage(int width, int height) {
 
 WindowHandle EditorTest::Window() {
     static WindowHandle window = [] {
-        WindowHandle dialog = CreateDialogWindow("Editor", 0, 0, ViewWidth, ViewHeight, 0, 0,
-                                                 nullptr);
+        WindowHandle dialog =
+            CreateDialogWindow("Editor", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr);
         CreateCanvas(dialog);
         return dialog;
     }();
@@ -97,9 +97,7 @@ void EditorTest::Wheel(int delta) {
 int EditorTest::ViewX(int column) { return CellPitch * column + 3 + PaperPlacement.left; }
 int EditorTest::ViewY(int row) { return CellPitch * row + 3 + PaperPlacement.top; }
 
-unsigned long EditorTest::Compositions() const {
-    return ViewCompositions() - compositionsAtOpen_;
-}
+unsigned long EditorTest::Compositions() const { return ViewCompositions() - compositionsAtOpen_; }
 
 void EditorTest::ExpectPaperMatchesImage() const {
     const Surface* paper = SurfaceFromHandle(PaperBitmap);

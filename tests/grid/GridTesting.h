@@ -15,7 +15,7 @@ SurfaceHandle MakeTestImage(int width, int height);
 // The image, the paper, the view and an editor window with its canvas control, in the
 // application state. Paper and window are made once for the whole test program.
 class EditorTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override;
 
     // Loads image (owned by the test from now on) into the editor: clears the paper,
@@ -49,6 +49,6 @@ protected:
     // Every cell's inside on the paper shows the colour of its pixel in ImageBitmap.
     void ExpectPaperMatchesImage() const;
 
-private:
+  private:
     unsigned long compositionsAtOpen_ = 0;
 };

@@ -11,7 +11,7 @@ namespace {
 constexpr int Bound = 10 - 7 * 100;
 
 class PanningTest : public EditorTest {
-protected:
+  protected:
     void SetUp() override { OpenEditor(100, 100); }
     void PlaceAt(int left, int top) {
         PaperPlacement.left = left;
@@ -26,8 +26,8 @@ protected:
 struct KeyCase {
     const char* name;
     unsigned key;
-    int left, top;         // before
-    int newLeft, newTop;   // after
+    int left, top;       // before
+    int newLeft, newTop; // after
     bool recomposes;
 };
 void PrintTo(const KeyCase& k, std::ostream* os) { *os << k.name; }
@@ -41,24 +41,26 @@ TEST_P(KeyPanTest, MovesWhenItsConditionHolds) {
     EXPECT_EQ(Compositions(), k.recomposes ? 1u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, KeyPanTest, ::testing::Values(
-    KeyCase{"RightMovesThePaperLeft", VK_RIGHT, 0, 0, -10, 0, true},
-    KeyCase{"RightStopsAtTheBound", VK_RIGHT, Bound, 0, Bound, 0, false},
-    KeyCase{"RightJustAboveTheBoundOvershoots", VK_RIGHT, Bound + 3, 0, Bound - 7, 0, true},
-    KeyCase{"LeftPastTheOrigin", VK_LEFT, -5, 0, 5, 0, true},
-    KeyCase{"LeftStopsOnceNotBelowZero", VK_LEFT, 5, 0, 5, 0, false},
-    KeyCase{"DownMovesThePaperUp", VK_DOWN, 0, 0, 0, -10, true},
-    KeyCase{"DownStopsAtTheBound", VK_DOWN, 0, Bound, 0, Bound, false},
-    KeyCase{"UpMovesThePaperDown", VK_UP, 0, -20, 0, -10, true},
-    KeyCase{"UpStopsAtZero", VK_UP, 0, 0, 0, 0, false},
-    KeyCase{"PageDownPastTheBound", VK_NEXT, 0, Bound + 1, 0, Bound - 99, true},
-    KeyCase{"PageDownBeyondTheBound", VK_NEXT, 0, Bound - 99, 0, Bound - 99, false},
-    KeyCase{"DownBeyondTheBound", VK_DOWN, 0, Bound - 99, 0, Bound - 99, false},
-    KeyCase{"PageUpUpTo99AboveZero", VK_PRIOR, 0, -1, 0, 99, true},
-    KeyCase{"PageUpStopsAboveZero", VK_PRIOR, 0, 99, 0, 99, false},
-    KeyCase{"EndShowsTheLastTenRowsEvenOfAShortImage", VK_END, -30, 40, -30, Bound, true},
-    KeyCase{"HomeAfterADragOutOfSight", VK_HOME, -90000, 120000, 0, 0, true},
-    KeyCase{"OtherKeysDoNothing", 'A', -30, -40, -30, -40, false}),
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyPanTest,
+    ::testing::Values(
+        KeyCase{"RightMovesThePaperLeft", VK_RIGHT, 0, 0, -10, 0, true},
+        KeyCase{"RightStopsAtTheBound", VK_RIGHT, Bound, 0, Bound, 0, false},
+        KeyCase{"RightJustAboveTheBoundOvershoots", VK_RIGHT, Bound + 3, 0, Bound - 7, 0, true},
+        KeyCase{"LeftPastTheOrigin", VK_LEFT, -5, 0, 5, 0, true},
+        KeyCase{"LeftStopsOnceNotBelowZero", VK_LEFT, 5, 0, 5, 0, false},
+        KeyCase{"DownMovesThePaperUp", VK_DOWN, 0, 0, 0, -10, true},
+        KeyCase{"DownStopsAtTheBound", VK_DOWN, 0, Bound, 0, Bound, false},
+        KeyCase{"UpMovesThePaperDown", VK_UP, 0, -20, 0, -10, true},
+        KeyCase{"UpStopsAtZero", VK_UP, 0, 0, 0, 0, false},
+        KeyCase{"PageDownPastTheBound", VK_NEXT, 0, Bound + 1, 0, Bound - 99, true},
+        KeyCase{"PageDownBeyondTheBound", VK_NEXT, 0, Bound - 99, 0, Bound - 99, false},
+        KeyCase{"DownBeyondTheBound", VK_DOWN, 0, Bound - 99, 0, Bound - 99, false},
+        KeyCase{"PageUpUpTo99AboveZero", VK_PRIOR, 0, -1, 0, 99, true},
+        KeyCase{"PageUpStopsAboveZero", VK_PRIOR, 0, 99, 0, 99, false},
+        KeyCase{"EndShowsTheLastTenRowsEvenOfAShortImage", VK_END, -30, 40, -30, Bound, true},
+        KeyCase{"HomeAfterADragOutOfSight", VK_HOME, -90000, 120000, 0, 0, true},
+        KeyCase{"OtherKeysDoNothing", 'A', -30, -40, -30, -40, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PanningTest, RightArrowStopsAtTheLastTenColumns) {
@@ -83,13 +85,14 @@ TEST_P(WheelPanTest, StepsFifteenAndAlwaysRecomposes) {
     EXPECT_EQ(Compositions(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Deltas, WheelPanTest, ::testing::Values(
-    WheelCase{-120, 0, -15},        // toward the user: the paper moves up
-    WheelCase{-1, Bound + 1, Bound - 14},
-    WheelCase{-120, Bound, Bound},  // cannot move, still recomposes
-    WheelCase{120, -20, -5},
-    WheelCase{0, -5, 10},           // a zero delta counts as away from the user
-    WheelCase{240, 0, 0}));         // cannot move, still recomposes
+INSTANTIATE_TEST_SUITE_P(
+    Deltas, WheelPanTest,
+    ::testing::Values(WheelCase{-120, 0, -15}, // toward the user: the paper moves up
+                      WheelCase{-1, Bound + 1, Bound - 14},
+                      WheelCase{-120, Bound, Bound}, // cannot move, still recomposes
+                      WheelCase{120, -20, -5},
+                      WheelCase{0, -5, 10},   // a zero delta counts as away from the user
+                      WheelCase{240, 0, 0})); // cannot move, still recomposes
 
 TEST_F(PanningTest, DragMovesThePaperWithTheMouseWithoutBounds) {
     Press(50, 60);
@@ -133,13 +136,14 @@ TEST_P(DragStartTest, OnlyAPressOnThePaperIncludingItsFarEdgeStartsADrag) {
     ExpectPlacement(p.left + (p.starts ? 5 : 0), p.top + (p.starts ? 5 : 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Presses, DragStartTest, ::testing::Values(
-    PressCase{500, 0, 499, 10, false},       // white view left of the paper
-    PressCase{500, 0, 500, 10, true},
-    PressCase{-7000, 0, 500, 10, true},      // x = left + 7500
-    PressCase{-7000, 0, 501, 10, false},
-    PressCase{0, -7000, 10, 500, true},      // y = top + 7500
-    PressCase{0, -7000, 10, 501, false}));
+INSTANTIATE_TEST_SUITE_P(Presses, DragStartTest,
+                         ::testing::Values(PressCase{500, 0, 499, 10,
+                                                     false}, // white view left of the paper
+                                           PressCase{500, 0, 500, 10, true},
+                                           PressCase{-7000, 0, 500, 10, true}, // x = left + 7500
+                                           PressCase{-7000, 0, 501, 10, false},
+                                           PressCase{0, -7000, 10, 500, true}, // y = top + 7500
+                                           PressCase{0, -7000, 10, 501, false}));
 
 TEST_F(PanningTest, ASecondPressDuringADragKeepsTheFirstAnchor) {
     Press(100, 100);

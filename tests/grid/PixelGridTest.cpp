@@ -1,13 +1,13 @@
 // The grid on the paper: mesh lines, the 6 x 6 insides, white beyond; the records; the
 // cell under a paper point; repainting a cell in both surfaces.
+#include "grid/PixelGrid.h"
 #include "GridTesting.h"
 #include "app/state/State.h"
-#include "grid/PixelGrid.h"
 
 namespace {
 
-const Legend colours = {{'a', 0x0000C0}, {'b', 0x00C000}, {'c', 0xC00000},
-                        {'d', 0x123456}, {'x', 0x3366FF}};
+const Legend colours = {
+    {'a', 0x0000C0}, {'b', 0x00C000}, {'c', 0xC00000}, {'d', 0x123456}, {'x', 0x3366FF}};
 
 class PixelGridTest : public EditorTest {};
 
@@ -15,24 +15,24 @@ TEST_F(PixelGridTest, NeighbouringBoxesShareTheirBorderLines) {
     // A black pixel makes a cell black all over, border and inside alike.
     OpenEditor(SurfaceFromPicture({"ab", "cK"}, colours));
     EXPECT_EQ(Picture(PaperBitmap, 0, 0, 17, 17, colours), (Rows{
-        "KKKKKKKKKKKKKKKWW",
-        "KaaaaaaKbbbbbbKWW",
-        "KaaaaaaKbbbbbbKWW",
-        "KaaaaaaKbbbbbbKWW",
-        "KaaaaaaKbbbbbbKWW",
-        "KaaaaaaKbbbbbbKWW",
-        "KaaaaaaKbbbbbbKWW",
-        "KKKKKKKKKKKKKKKWW",
-        "KccccccKKKKKKKKWW",
-        "KccccccKKKKKKKKWW",
-        "KccccccKKKKKKKKWW",
-        "KccccccKKKKKKKKWW",
-        "KccccccKKKKKKKKWW",
-        "KccccccKKKKKKKKWW",
-        "KKKKKKKKKKKKKKKWW",
-        "WWWWWWWWWWWWWWWWW",
-        "WWWWWWWWWWWWWWWWW",
-    }));
+                                                               "KKKKKKKKKKKKKKKWW",
+                                                               "KaaaaaaKbbbbbbKWW",
+                                                               "KaaaaaaKbbbbbbKWW",
+                                                               "KaaaaaaKbbbbbbKWW",
+                                                               "KaaaaaaKbbbbbbKWW",
+                                                               "KaaaaaaKbbbbbbKWW",
+                                                               "KaaaaaaKbbbbbbKWW",
+                                                               "KKKKKKKKKKKKKKKWW",
+                                                               "KccccccKKKKKKKKWW",
+                                                               "KccccccKKKKKKKKWW",
+                                                               "KccccccKKKKKKKKWW",
+                                                               "KccccccKKKKKKKKWW",
+                                                               "KccccccKKKKKKKKWW",
+                                                               "KccccccKKKKKKKKWW",
+                                                               "KKKKKKKKKKKKKKKWW",
+                                                               "WWWWWWWWWWWWWWWWW",
+                                                               "WWWWWWWWWWWWWWWWW",
+                                                           }));
 }
 
 TEST_F(PixelGridTest, OnePixelImageGivesOneBoxFromZeroToSeven) {
@@ -113,14 +113,15 @@ TEST_P(CellAtTest, DividesBySevenTowardZero) {
 
 // A shared border line belongs to the next cell; 7W and 7H lie past the grid; negative
 // points truncate toward zero.
-INSTANTIATE_TEST_SUITE_P(Points, CellAtTest, ::testing::Values(
-    CellAtCase{6, 13, 0, 1, true}, CellAtCase{7, 14, 1, 2, true},
-    CellAtCase{83, 69, 11, 9, true}, CellAtCase{84, 20, 12, 2, false},
-    CellAtCase{20, 70, 2, 10, false}, CellAtCase{-3, -6, 0, 0, true},
-    CellAtCase{-7, 5, -1, 0, false}, CellAtCase{5, -7, 0, -1, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Points, CellAtTest,
+    ::testing::Values(CellAtCase{6, 13, 0, 1, true}, CellAtCase{7, 14, 1, 2, true},
+                      CellAtCase{83, 69, 11, 9, true}, CellAtCase{84, 20, 12, 2, false},
+                      CellAtCase{20, 70, 2, 10, false}, CellAtCase{-3, -6, 0, 0, true},
+                      CellAtCase{-7, 5, -1, 0, false}, CellAtCase{5, -7, 0, -1, false}));
 
 class RepaintCellTest : public EditorTest {
-protected:
+  protected:
     void SetUp() override { OpenEditor(SurfaceFromPicture({"abc", "cda", "bcd"}, colours)); }
 };
 
@@ -128,15 +129,15 @@ TEST_F(RepaintCellTest, ChangesTheInsideInBothSurfacesAndKeepsTheRecord) {
     const Rows before = Picture(PaperBitmap, 0, 0, 22, 22, colours);
     RepaintCell(1, 1, colours.at('x'));
     EXPECT_EQ(Picture(PaperBitmap, 0, 7, 22, 8, colours), (Rows{
-        "KKKKKKKKKKKKKKKKKKKKKK",
-        "KccccccKxxxxxxKaaaaaaK",
-        "KccccccKxxxxxxKaaaaaaK",
-        "KccccccKxxxxxxKaaaaaaK",
-        "KccccccKxxxxxxKaaaaaaK",
-        "KccccccKxxxxxxKaaaaaaK",
-        "KccccccKxxxxxxKaaaaaaK",
-        "KKKKKKKKKKKKKKKKKKKKKK",
-    }));
+                                                              "KKKKKKKKKKKKKKKKKKKKKK",
+                                                              "KccccccKxxxxxxKaaaaaaK",
+                                                              "KccccccKxxxxxxKaaaaaaK",
+                                                              "KccccccKxxxxxxKaaaaaaK",
+                                                              "KccccccKxxxxxxKaaaaaaK",
+                                                              "KccccccKxxxxxxKaaaaaaK",
+                                                              "KccccccKxxxxxxKaaaaaaK",
+                                                              "KKKKKKKKKKKKKKKKKKKKKK",
+                                                          }));
     ExpectPaperMatchesImage(); // the other cells are as the image shows them
     EXPECT_EQ(Picture(ImageBitmap, 0, 0, 3, 3, colours), (Rows{"abc", "cxa", "bcd"}));
     EXPECT_EQ(Cell(1, 1).realColour, colours.at('d'));

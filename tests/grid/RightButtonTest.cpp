@@ -13,7 +13,7 @@ namespace {
 // Captures and the dialogs they open. Each dialog the canvas opens is recorded with the
 // text of its value label, and closed.
 class RightButtonTest : public EditorTest {
-protected:
+  protected:
     static constexpr Colour X = 0x3366FF;
     static constexpr int ValueLabel = 21003;
     std::vector<std::string> labels;
@@ -58,12 +58,13 @@ TEST_P(CaptureTest, TakesTheColourTheCanvasShows) {
     EXPECT_EQ(Compositions(), before); // a capture does not recompose
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, CaptureTest, ::testing::Values(
-    CaptureCase{"InsideACell", 0, 7 * 4 + 2, 7 * 6 + 5, TestColour(4, 6)},
-    CaptureCase{"OnAGridLine", 0, 7 * 4, 7 * 6 + 5, Black},
-    CaptureCase{"OnWhitePaper", 0, 7 * 30 + 1, 10, White},
-    CaptureCase{"OffThePaper", 600, 100, 10, White},
-    CaptureCase{"ThroughThePlacement", -14, 7 * 2 + 1, 8, TestColour(4, 1)}),
+INSTANTIATE_TEST_SUITE_P(
+    Places, CaptureTest,
+    ::testing::Values(CaptureCase{"InsideACell", 0, 7 * 4 + 2, 7 * 6 + 5, TestColour(4, 6)},
+                      CaptureCase{"OnAGridLine", 0, 7 * 4, 7 * 6 + 5, Black},
+                      CaptureCase{"OnWhitePaper", 0, 7 * 30 + 1, 10, White},
+                      CaptureCase{"OffThePaper", 600, 100, 10, White},
+                      CaptureCase{"ThroughThePlacement", -14, 7 * 2 + 1, 8, TestColour(4, 1)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RightButtonTest, CaptureReadsTheCanvasItself) {

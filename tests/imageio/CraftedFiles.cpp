@@ -46,7 +46,7 @@ const int Adam7[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
 
 // The JPEG entropy-coded bits, with a stuffed 0 after every 0xFF byte.
 class BitWriter {
-public:
+  public:
     void Put(quint32 bits, int count) {
         for (int i = count - 1; i >= 0; --i) {
             byte_ = quint8(byte_ << 1 | ((bits >> i) & 1));
@@ -58,7 +58,7 @@ public:
         return out_;
     }
 
-private:
+  private:
     void Flush() {
         out_.append(char(byte_));
         if (byte_ == 0xFF) out_.append('\0');
@@ -152,7 +152,7 @@ QByteArray CmykJpeg(quint8 c, quint8 m, quint8 y, quint8 k) {
 }
 
 QByteArray WithExifOrientation(const QByteArray& jpeg, quint16 orientation) {
-    QByteArray exif("Exif\0\0II\x2A\0\x08\0\0\0", 14); // little-endian TIFF, IFD at 8
+    QByteArray exif("Exif\0\0II\x2A\0\x08\0\0\0", 14);           // little-endian TIFF, IFD at 8
     exif.append("\x01\x00\x12\x01\x03\x00\x01\x00\x00\x00", 10); // 1 entry: 0x0112 SHORT x1
     PutBytes(exif, {orientation & 0xFF, orientation >> 8, 0, 0});
     exif.append(QByteArray(4, '\0')); // no next IFD
@@ -165,10 +165,9 @@ void WriteTwoFrameGif(const std::string& path, QRgb first, QRgb second) {
     int error = 0;
     GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
     if (!gif) return;
-    GifColorType colours[2] = {{GifByteType(qRed(first)), GifByteType(qGreen(first)),
-                                GifByteType(qBlue(first))},
-                               {GifByteType(qRed(second)), GifByteType(qGreen(second)),
-                                GifByteType(qBlue(second))}};
+    GifColorType colours[2] = {
+        {GifByteType(qRed(first)), GifByteType(qGreen(first)), GifByteType(qBlue(first))},
+        {GifByteType(qRed(second)), GifByteType(qGreen(second)), GifByteType(qBlue(second))}};
     ColorMapObject* map = GifMakeMapObject(2, colours);
     EGifPutScreenDesc(gif, 2, 2, 1, 0, map);
     for (GifPixelType index : {GifPixelType(0), GifPixelType(1)}) {

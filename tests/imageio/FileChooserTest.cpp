@@ -40,15 +40,17 @@ TEST_P(ChooserRequest, ProposesTheFolderAndNameOfThePath) {
 
 const std::string LongFolder = "/" + std::string(150, 'a') + "/" + std::string(150, 'b') + "/";
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, ChooserRequest,
-    ::testing::Values(Proposal{"OpenEmpty", "", 0, "", ""},
-                      Proposal{"OpenFile", "/home/ana/fotos/casa.jpg", 0, "/home/ana/fotos/", "casa.jpg"},
-                      Proposal{"SaveFile", "/home/ana/fotos/casa.jpg", 1, "/home/ana/fotos/", "casa.jpg"},
-                      Proposal{"SaveNameOnly", "casa.png", 1, "", "casa.png"},
-                      Proposal{"SaveFolderOnly", "/tmp/", 2, "/tmp/", ""},
-                      Proposal{"LongFolderKeptWhole", LongFolder + "casa.jpg", 1, LongFolder, "casa.jpg"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Paths, ChooserRequest,
+                         ::testing::Values(Proposal{"OpenEmpty", "", 0, "", ""},
+                                           Proposal{"OpenFile", "/home/ana/fotos/casa.jpg", 0,
+                                                    "/home/ana/fotos/", "casa.jpg"},
+                                           Proposal{"SaveFile", "/home/ana/fotos/casa.jpg", 1,
+                                                    "/home/ana/fotos/", "casa.jpg"},
+                                           Proposal{"SaveNameOnly", "casa.png", 1, "", "casa.png"},
+                                           Proposal{"SaveFolderOnly", "/tmp/", 2, "/tmp/", ""},
+                                           Proposal{"LongFolderKeptWhole", LongFolder + "casa.jpg",
+                                                    1, LongFolder, "casa.jpg"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChooserResult, IsTheChosenPathOrEmptyOnCancel) {
     FileDialogScript dialogs;

@@ -13,7 +13,8 @@ namespace {
 std::vector<std::uint32_t> DistinctColours(int count) {
     std::vector<std::uint32_t> pixels;
     for (int pass = 0; pass < 2; ++pass)
-        for (int i = 0; i < count; ++i) pixels.push_back(0xFF000000u | std::uint32_t(i) * 0x010203u);
+        for (int i = 0; i < count; ++i)
+            pixels.push_back(0xFF000000u | std::uint32_t(i) * 0x010203u);
     return pixels;
 }
 

@@ -149,16 +149,25 @@ INSTANTIATE_TEST_SUITE_P(
         GoodFile{"PngNamedJpg", Image("a.jpg", FlagImage, "png"), Flag},
         // File names are bytes: one that is not UTF-8 still names its file.
         GoodFile{"NameNotUtf8", Image("caf\xE9.png", FlagImage, "png"), Flag},
-        GoodFile{"Grey", Image("g.png",
-                               [] { return Converted({"KGW", "WGK"}, QImage::Format_Grayscale8); },
-                               "png"),
+        GoodFile{"Grey",
+                 Image(
+                     "g.png",
+                     [] {
+                         return Converted({"KGW", "WGK"}, QImage::Format_Grayscale8);
+                     },
+                     "png"),
                  {"KGW", "WGK"}},
-        GoodFile{"Grey16", Image("g16.png",
-                                 [] { return Converted({"KW", "WK"}, QImage::Format_Grayscale16); },
-                                 "png"),
+        GoodFile{"Grey16",
+                 Image(
+                     "g16.png",
+                     [] {
+                         return Converted({"KW", "WK"}, QImage::Format_Grayscale16);
+                     },
+                     "png"),
                  {"KW", "WK"}},
-        GoodFile{"Rgb16", Image("c16.png", [] { return Converted(Flag, QImage::Format_RGBA64); },
-                                "png"),
+        GoodFile{"Rgb16",
+                 Image(
+                     "c16.png", [] { return Converted(Flag, QImage::Format_RGBA64); }, "png"),
                  Flag},
         GoodFile{"Palette", Image("p.png", PaletteImage, "png"), {"rKW", "WKr"}},
         GoodFile{"InterlacedPng", Bytes("i.png", [] { return InterlacedPng(FlagImage()); }), Flag},

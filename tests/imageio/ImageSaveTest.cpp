@@ -1,7 +1,7 @@
 // Saving surfaces: the format each extension gives, round trips through every format,
 // and failed saves that tell the user and leave the old file as it was.
-#include "imageio/ImageLoad.h"
 #include "imageio/ImageSave.h"
+#include "imageio/ImageLoad.h"
 #include "platform/Messages.h"
 #include "tests/imageio/ImageTesting.h"
 #include "tests/support/Pictures.h"
@@ -95,7 +95,8 @@ TEST_P(SaveRoundTrip, LoadsBackThePicture) {
     Difference difference = DifferenceOf(loaded.get(), picture);
     EXPECT_LE(difference.largest, GetParam().largest);
     EXPECT_LE(difference.mean, GetParam().mean);
-    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"foto" + std::string(GetParam().extension)});
+    EXPECT_EQ(FilesIn(folder.Path()),
+              std::vector<std::string>{"foto" + std::string(GetParam().extension)});
 }
 
 // JPEG at quality 100 stays within a few steps on average (at the codec's default, 75,
@@ -121,13 +122,13 @@ TEST_P(SaveExtension, WritesTheFormatItNames) {
     EXPECT_EQ(FormatOf(path), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SaveExtension,
-    ::testing::Values(std::pair{"a.png", "png"}, std::pair{"b.PNG", "png"},
-                      std::pair{"c.jpg", "jpeg"}, std::pair{"d.JPEG", "jpeg"},
-                      std::pair{"e.jpe", "jpeg"}, std::pair{"f.Gif", "gif"},
-                      std::pair{"g.tif", "tiff"}, std::pair{"h.TIFF", "tiff"},
-                      std::pair{"i.bmp", "bmp"}, std::pair{"con.punto.png", "png"}));
+INSTANTIATE_TEST_SUITE_P(Table, SaveExtension,
+                         ::testing::Values(std::pair{"a.png", "png"}, std::pair{"b.PNG", "png"},
+                                           std::pair{"c.jpg", "jpeg"}, std::pair{"d.JPEG", "jpeg"},
+                                           std::pair{"e.jpe", "jpeg"}, std::pair{"f.Gif", "gif"},
+                                           std::pair{"g.tif", "tiff"}, std::pair{"h.TIFF", "tiff"},
+                                           std::pair{"i.bmp", "bmp"},
+                                           std::pair{"con.punto.png", "png"}));
 
 class SaveUnknownExtension : public ::testing::TestWithParam<const char*> {};
 

@@ -28,8 +28,7 @@ SurfaceHandle SurfaceFromImage(const QImage& image) {
     SurfaceHandle handle = CreateSurface(rgb.width(), rgb.height());
     SelectTarget(handle);
     for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            WritePixel(x, y, ColourFromPixel(rgb.pixel(x, y)));
+        for (int x = 0; x < rgb.width(); ++x) WritePixel(x, y, ColourFromPixel(rgb.pixel(x, y)));
     ReleaseTarget();
     return handle;
 }

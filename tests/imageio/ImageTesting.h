@@ -2,8 +2,8 @@
 // Helpers for the image file tests: surfaces that go away with the test, surfaces from Qt
 // images, and files read and written whole.
 #include "gfx/Drawing.h"
-#include <QImage>
 #include <QByteArray>
+#include <QImage>
 #include <string>
 #include <vector>
 
@@ -15,14 +15,14 @@ std::pair<int, int> TargetSize();
 
 // A surface that is destroyed when the test is done with it.
 class OwnedSurface {
-public:
+  public:
     explicit OwnedSurface(SurfaceHandle handle = 0) : handle_(handle) {}
     ~OwnedSurface();
     OwnedSurface(const OwnedSurface&) = delete;
     OwnedSurface& operator=(const OwnedSurface&) = delete;
     SurfaceHandle get() const { return handle_; }
 
-private:
+  private:
     SurfaceHandle handle_;
 };
 

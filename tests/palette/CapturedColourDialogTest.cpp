@@ -13,12 +13,12 @@ namespace {
 
 struct Captured {
     Colour colour;
-    const char* label;  // the label's text, "&&" showing one "&"
-    Colour swatch;      // what the swatch shows
+    const char* label; // the label's text, "&&" showing one "&"
+    Colour swatch;     // what the swatch shows
 };
 
 class CapturedColourDialogTest : public ::testing::TestWithParam<Captured> {
-protected:
+  protected:
     void TearDown() override { ResetApplicationState(); }
 };
 
@@ -27,22 +27,21 @@ TEST_P(CapturedColourDialogTest, ShowsTheColourAndItsValue) {
     std::string label, title;
     int wrongPixels = -1;
     int result = -1;
-    bool closed = RunScripted(
-        [&] { result = ShowCapturedColourDialog(nullptr); },
-        [&](WindowHandle dialog) {
-            title = GetWindowText(dialog);
-            label = GetDlgItemText(dialog, 21003);
-            const Surface* swatch = CanvasSurface(dialog, 21002);
-            ASSERT_NE(swatch, nullptr);
-            EXPECT_EQ(swatch->Width(), 286); // inside the one-pixel border
-            EXPECT_EQ(swatch->Height(), 86);
-            wrongPixels = 0;
-            for (int y = 0; y < swatch->Height(); ++y)
-                for (int x = 0; x < swatch->Width(); ++x)
-                    wrongPixels += PixelAt(swatch, x, y) != GetParam().swatch;
-            SendMessage(dialog, WM_COMMAND, MAKEWPARAM(21004, BN_CLICKED), 0);
-        },
-        true);
+    bool closed = RunScripted([&] { result = ShowCapturedColourDialog(nullptr); },
+                              [&](WindowHandle dialog) {
+                                  title = GetWindowText(dialog);
+                                  label = GetDlgItemText(dialog, 21003);
+                                  const Surface* swatch = CanvasSurface(dialog, 21002);
+                                  ASSERT_NE(swatch, nullptr);
+                                  EXPECT_EQ(swatch->Width(), 286); // inside the one-pixel border
+                                  EXPECT_EQ(swatch->Height(), 86);
+                                  wrongPixels = 0;
+                                  for (int y = 0; y < swatch->Height(); ++y)
+                                      for (int x = 0; x < swatch->Width(); ++x)
+                                          wrongPixels += PixelAt(swatch, x, y) != GetParam().swatch;
+                                  SendMessage(dialog, WM_COMMAND, MAKEWPARAM(21004, BN_CLICKED), 0);
+                              },
+                              true);
     EXPECT_TRUE(closed) << "\"Aceptar\" ends the dialog";
     EXPECT_EQ(result, 0);
     EXPECT_EQ(title, "Color Captado");
@@ -65,15 +64,14 @@ TEST(CapturedColourDialog, LayoutAndCloseCommand) {
     ScreenRect client{}, work = GetWorkArea();
     std::string button;
     Qt::WindowFlags flags;
-    bool closed = RunScripted(
-        [&] { ShowCapturedColourDialog(nullptr); },
-        [&](WindowHandle dialog) {
-            client = GetClientRect(dialog);
-            button = GetDlgItemText(dialog, 21004);
-            flags = WidgetOf(dialog)->windowFlags();
-            SendCloseCommand(dialog); // Alt+F4 closes it, as "Aceptar" does
-        },
-        true);
+    bool closed = RunScripted([&] { ShowCapturedColourDialog(nullptr); },
+                              [&](WindowHandle dialog) {
+                                  client = GetClientRect(dialog);
+                                  button = GetDlgItemText(dialog, 21004);
+                                  flags = WidgetOf(dialog)->windowFlags();
+                                  SendCloseCommand(dialog); // Alt+F4 closes it, as "Aceptar" does
+                              },
+                              true);
     EXPECT_TRUE(closed);
     EXPECT_EQ(button, "Aceptar");
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);

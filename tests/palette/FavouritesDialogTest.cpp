@@ -63,7 +63,7 @@ void ExpectWhiteSwatches(WindowHandle dialog) {
 }
 
 class FavouritesDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetProgramFolderForTesting(folder.Path()); }
     void TearDown() override {
         SetProgramFolderForTesting("");
@@ -175,10 +175,12 @@ class RightClickTest : public FavouritesDialogTest,
 
 TEST_P(RightClickTest, TakesThePixelUnderThePointer) {
     WriteBytes(FilePath(), DefaultFile(0, 0, 0x00336699));
-    Open([&](WindowHandle dialog) {
-        Pointer(dialog, WM_RBUTTONDOWN, GetParam().x, GetParam().y);
-        ExpectBox(dialog, GetParam().taken, GetParam().taken == Black ? White : Black);
-    }, false);
+    Open(
+        [&](WindowHandle dialog) {
+            Pointer(dialog, WM_RBUTTONDOWN, GetParam().x, GetParam().y);
+            ExpectBox(dialog, GetParam().taken, GetParam().taken == Black ? White : Black);
+        },
+        false);
     EXPECT_EQ(CurrentColour, GetParam().taken) << "kept for the next paint step";
 }
 
@@ -191,22 +193,24 @@ INSTANTIATE_TEST_SUITE_P(Places, RightClickTest,
                          [](const auto& info) { return std::string(info.param.where); });
 
 TEST_F(FavouritesDialogTest, HoverHighlightsOnTheControlOnlyAndOnlyOnCells) {
-    Open([&](WindowHandle dialog) {
-        Pointer(dialog, WM_MOUSEMOVE, 35, 10);
-        Pointer(dialog, WM_MOUSEMOVE, 10, 10);
-        EXPECT_EQ(At(dialog, Palette, 4, 10), White) << "cell (0, 0) outlined in white";
-        EXPECT_EQ(At(dialog, Palette, 29, 10), Black) << "the next repaint took (1, 0)'s away";
-        EXPECT_EQ(PixelAt(SurfaceFromHandle(PaletteSurface), 4, 10), Black);
-        // Past the 13 x 10 cells neither a move nor a left press does anything.
-        for (auto [x, y] : std::initializer_list<std::pair<int, int>>{
-                 {325, 10}, {330, 100}, {10, 250}, {200, 257}}) {
-            Pointer(dialog, WM_MOUSEMOVE, x, y);
-            Pointer(dialog, WM_LBUTTONDOWN, x, y);
-            EXPECT_EQ(At(dialog, Palette, 4, 10), White) << x << "," << y;
-            EXPECT_EQ(At(dialog, Palette, 304, 10), Black) << x << "," << y;
-        }
-        EXPECT_TRUE(chooser.requests.empty());
-    }, false);
+    Open(
+        [&](WindowHandle dialog) {
+            Pointer(dialog, WM_MOUSEMOVE, 35, 10);
+            Pointer(dialog, WM_MOUSEMOVE, 10, 10);
+            EXPECT_EQ(At(dialog, Palette, 4, 10), White) << "cell (0, 0) outlined in white";
+            EXPECT_EQ(At(dialog, Palette, 29, 10), Black) << "the next repaint took (1, 0)'s away";
+            EXPECT_EQ(PixelAt(SurfaceFromHandle(PaletteSurface), 4, 10), Black);
+            // Past the 13 x 10 cells neither a move nor a left press does anything.
+            for (auto [x, y] : std::initializer_list<std::pair<int, int>>{
+                     {325, 10}, {330, 100}, {10, 250}, {200, 257}}) {
+                Pointer(dialog, WM_MOUSEMOVE, x, y);
+                Pointer(dialog, WM_LBUTTONDOWN, x, y);
+                EXPECT_EQ(At(dialog, Palette, 4, 10), White) << x << "," << y;
+                EXPECT_EQ(At(dialog, Palette, 304, 10), Black) << x << "," << y;
+            }
+            EXPECT_TRUE(chooser.requests.empty());
+        },
+        false);
 }
 
 TEST_F(FavouritesDialogTest, CancelledOrBusyChooserChangesNothing) {
@@ -304,14 +308,16 @@ TEST_F(FavouritesDialogTest, FailedSaveKeepsTheChangesPending) {
 
 TEST_F(FavouritesDialogTest, FocusComesBackAfterDeactivation) {
     WindowHandle before = nullptr, after = nullptr;
-    Open([&](WindowHandle dialog) {
-        SetFocus(GetDlgItem(dialog, Reseteo));
-        before = GetFocus();
-        SendMessage(dialog, WM_NCACTIVATE, 0, 0);
-        SetFocus(GetDlgItem(dialog, Salir));
-        SendMessage(dialog, WM_NCACTIVATE, 1, 0);
-        after = GetFocus();
-    }, false);
+    Open(
+        [&](WindowHandle dialog) {
+            SetFocus(GetDlgItem(dialog, Reseteo));
+            before = GetFocus();
+            SendMessage(dialog, WM_NCACTIVATE, 0, 0);
+            SetFocus(GetDlgItem(dialog, Salir));
+            SendMessage(dialog, WM_NCACTIVATE, 1, 0);
+            after = GetFocus();
+        },
+        false);
     ASSERT_NE(before, nullptr);
     EXPECT_EQ(after, before);
 }

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class FavouritesStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetProgramFolderForTesting(folder.Path());
         BuildDefaultFavourites(13, 10, 1, 1); // something for a load to replace
@@ -31,8 +31,8 @@ FavouriteTable Defaults() {
 }
 FavouriteTable Only(int c, int r, Colour colour) {
     FavouriteTable table{};
-    table[c][r] = {25 * c + 1, 25 * c + 26, 25 * r + 1, 25 * r + 26, std::int16_t(c),
-                   std::int16_t(r), colour};
+    table[c][r] = {25 * c + 1,      25 * c + 26,     25 * r + 1, 25 * r + 26,
+                   std::int16_t(c), std::int16_t(r), colour};
     return table;
 }
 
@@ -42,8 +42,8 @@ TEST_F(FavouritesStoreTest, SavedByteForByteAndReadBack) {
     FavouriteTable saved = FavouritePalette;
     ASSERT_TRUE(SaveFavourites());
     Bytes file = ReadBytes(Path());
-    const Bytes first = {1, 0, 0, 0, 0x1A, 0, 0, 0, 1, 0, 0, 0, 0x1A, 0, 0, 0,
-                         0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0};
+    const Bytes first = {1,    0, 0, 0, 0x1A, 0, 0, 0, 1,    0,    0,    0,
+                         0x1A, 0, 0, 0, 0,    0, 0, 0, 0xFF, 0xFF, 0xFF, 0};
     ASSERT_EQ(file.size(), 3120u);
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 24), first);
     EXPECT_EQ(file, DefaultFile(7, 3, 0x123456));
@@ -90,16 +90,23 @@ INSTANTIATE_TEST_SUITE_P(
                      return record;
                  },
                  [] { return FavouriteTable{}; }},
-        FileCase{"TrailingByte", [] { return Join({DefaultFile(), {0x7F}}); }, Defaults},
+        FileCase{"TrailingByte",
+                 [] {
+                     return Join({DefaultFile(), {0x7F}});
+                 },
+                 Defaults},
         FileCase{"ReverseOrder",
                  [] {
                      Bytes file;
-                     for (int k = 129; k >= 0; --k) file = Join({file, DefaultRecord(k % 13, k / 13)});
+                     for (int k = 129; k >= 0; --k)
+                         file = Join({file, DefaultRecord(k % 13, k / 13)});
                      return file;
                  },
                  Defaults},
         FileCase{"LaterRecordWins",
-                 [] { return Join({DefaultRecord(4, 2, 0x0000FF), DefaultRecord(4, 2, 0xFF0000)}); },
+                 [] {
+                     return Join({DefaultRecord(4, 2, 0x0000FF), DefaultRecord(4, 2, 0xFF0000)});
+                 },
                  [] { return Only(4, 2, 0xFF0000); }},
         // Records whose column or row is outside 0..50 are skipped; loading goes on.
         FileCase{"OutOfTable",

@@ -1,10 +1,10 @@
 // A text wrapped to a canvas control's width and drawn left, right, centred or justified.
 // The expected picture is each line drawn on its own, at the place the mode gives it, on
 // a second control of the same size.
+#include "palette/TextBlock.h"
 #include "gfx/CanvasControl.h"
 #include "gfx/Drawing.h"
 #include "gfx/Text.h"
-#include "palette/TextBlock.h"
 #include "tests/palette/PaletteTestSupport.h"
 #include <algorithm>
 #include <cmath>
@@ -23,7 +23,7 @@ const std::string Paragraph =
     "El rojo y el azul se mezclan en un violeta profundo que llena toda la tarde de luz fin";
 
 class TextBlockTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Make(160); }
     void TearDown() override {
         for (int id : {BlockId, ReferenceId}) UnregisterCanvasControl(Window, id);
@@ -90,7 +90,10 @@ TEST_F(TextBlockTest, WrappingAlwaysMovesOnAndStopsAtAHundredLines) {
 
     // Too narrow for any character: one a line, a malformed byte counting as one.
     Make(3);
-    EXPECT_EQ(WrapTextBlock("\xDD" "WW", width), (std::vector<std::string>{"\xDD", "W", "W"}));
+    EXPECT_EQ(WrapTextBlock("\xDD"
+                            "WW",
+                            width),
+              (std::vector<std::string>{"\xDD", "W", "W"}));
 }
 
 struct ModeCase {

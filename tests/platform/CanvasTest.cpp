@@ -29,7 +29,8 @@ LRESULT RecordingCanvasProc(WindowHandle window, unsigned message, WPARAM wParam
 // canvas's messages are logged by a subclass that passes them on.
 void WithCanvas(const std::function<void(WindowHandle dialog, WindowHandle canvas)>& body) {
     Log().clear();
-    WindowHandle dialog = CreateDialogWindow("Lienzo", 0, 0, 200, 150, WS_POPUP | WS_CAPTION, 0, nullptr);
+    WindowHandle dialog =
+        CreateDialogWindow("Lienzo", 0, 0, 200, 150, WS_POPUP | WS_CAPTION, 0, nullptr);
     AddControl(dialog, ControlKind::TextBox, EditId, "", 120, 10, 60, 20, WS_CHILD | WS_TABSTOP);
     WindowHandle canvas = AddControl(dialog, ControlKind::Canvas, CanvasId, "", 10, 10, 102, 82,
                                      WS_CHILD | WS_VISIBLE | WS_BORDER | SS_NOTIFY);
@@ -75,7 +76,8 @@ TEST(CanvasInput, ButtonsAndMovesArriveInClientCoordinates) {
 // A canvas without the notify style takes no pointer input: it is not asked at all.
 TEST(CanvasInput, WithoutNotifyTheCanvasTakesNoPointerInput) {
     Log().clear();
-    WindowHandle dialog = CreateDialogWindow("Muestra", 0, 0, 200, 150, WS_POPUP | WS_CAPTION, 0, nullptr);
+    WindowHandle dialog =
+        CreateDialogWindow("Muestra", 0, 0, 200, 150, WS_POPUP | WS_CAPTION, 0, nullptr);
     WindowHandle canvas = AddControl(dialog, ControlKind::Canvas, CanvasId, "", 10, 10, 102, 82,
                                      WS_CHILD | WS_VISIBLE | WS_BORDER);
     previousProc = SubclassWindow(canvas, RecordingCanvasProc);
@@ -175,7 +177,8 @@ TEST_P(CanvasWheel, DeltaIsTheSignedHighWord) {
     WithCanvas([](WindowHandle, WindowHandle canvas) {
         QWidget* widget = WidgetOf(canvas);
         QWheelEvent wheel(QPointF(20, 20), widget->mapToGlobal(QPointF(20, 20)), QPoint(),
-                          QPoint(0, GetParam()), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                          QPoint(0, GetParam()), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
         QApplication::sendEvent(widget, &wheel);
     });
     ASSERT_EQ(Logged(WM_MOUSEWHEEL).size(), 1u);
@@ -200,8 +203,9 @@ TEST(CanvasPicture, TheScreenShowsTheSurfaceAfterEveryDrawing) {
         dialog = d;
         DrawChecks(d);
         QWidget* window = WidgetOf(d);
-        QImage shown =
-            window->screen()->grabWindow(window->winId(), At(0, 0).x(), At(0, 0).y(), Width, Height).toImage();
+        QImage shown = window->screen()
+                           ->grabWindow(window->winId(), At(0, 0).x(), At(0, 0).y(), Width, Height)
+                           .toImage();
         QImage dense(WidgetOf(canvas)->size() * 2, QImage::Format_RGB32);
         dense.setDevicePixelRatio(2);
         WidgetOf(canvas)->render(&dense);
@@ -210,7 +214,8 @@ TEST(CanvasPicture, TheScreenShowsTheSurfaceAfterEveryDrawing) {
             for (int x = 0; x < Width; ++x) {
                 wrong += (shown.pixel(x, y) & 0xFFFFFF) != Expected(x, y);
                 for (int d = 0; d < 4; ++d)
-                    wrongDense += (dense.pixel(2 + 2 * x + d % 2, 2 + 2 * y + d / 2) & 0xFFFFFF) != Expected(x, y);
+                    wrongDense += (dense.pixel(2 + 2 * x + d % 2, 2 + 2 * y + d / 2) & 0xFFFFFF) !=
+                                  Expected(x, y);
             }
         EXPECT_EQ(wrong, 0);
         EXPECT_EQ(wrongDense, 0);

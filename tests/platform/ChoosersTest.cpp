@@ -40,21 +40,26 @@ TEST_P(RealMessageBox, ShowsTheTextAndAnswersWithTheButtonClicked) {
         EXPECT_EQ(box->standardButtons(), c.buttons);
         box->button(c.click)->click();
     });
-    EXPECT_EQ(MessageBox(nullptr, "Realmente desea RESETEAR ?\r\nSe perderan", "Programador", c.style), c.answer);
+    EXPECT_EQ(
+        MessageBox(nullptr, "Realmente desea RESETEAR ?\r\nSe perderan", "Programador", c.style),
+        c.answer);
     EXPECT_TRUE(seen);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Styles, RealMessageBox,
-    ::testing::Values(BoxCase{MB_OK | MB_TASKMODAL | MB_SETFOREGROUND, QMessageBox::Ok, IDOK, QMessageBox::Ok},
-                      BoxCase{MB_YESNO, QMessageBox::Yes, IDYES, QMessageBox::Yes | QMessageBox::No},
-                      BoxCase{MB_YESNO, QMessageBox::No, IDNO, QMessageBox::Yes | QMessageBox::No}));
+INSTANTIATE_TEST_SUITE_P(Styles, RealMessageBox,
+                         ::testing::Values(BoxCase{MB_OK | MB_TASKMODAL | MB_SETFOREGROUND,
+                                                   QMessageBox::Ok, IDOK, QMessageBox::Ok},
+                                           BoxCase{MB_YESNO, QMessageBox::Yes, IDYES,
+                                                   QMessageBox::Yes | QMessageBox::No},
+                                           BoxCase{MB_YESNO, QMessageBox::No, IDNO,
+                                                   QMessageBox::Yes | QMessageBox::No}));
 
 class RealFileDialog : public ::testing::TestWithParam<bool> {
-protected:
+  protected:
     FileDialogRequest Request(const std::string& proposed) const {
-        return {nullptr, GetParam(), "Navegador de ficheros para imagen", folder.Path(), "Imagenes", "*.jpg",
-                proposed, "jpg", true};
+        return {nullptr,       GetParam(), "Navegador de ficheros para imagen",
+                folder.Path(), "Imagenes", "*.jpg",
+                proposed,      "jpg",      true};
     }
     TempFolder folder;
 };
@@ -70,9 +75,12 @@ TEST_P(RealFileDialog, IsSetUpFromTheRequest) {
         EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_EQ(dialog->nameFilters(), QStringList{"Imagenes (*.jpg)"});
         EXPECT_EQ(dialog->defaultSuffix(), "jpg");
-        EXPECT_EQ(QDir(dialog->directory()).absolutePath() + "/", QString::fromStdString(folder.Path()));
-        EXPECT_EQ(dialog->acceptMode(), GetParam() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog->fileMode(), GetParam() ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        EXPECT_EQ(QDir(dialog->directory()).absolutePath() + "/",
+                  QString::fromStdString(folder.Path()));
+        EXPECT_EQ(dialog->acceptMode(),
+                  GetParam() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->fileMode(),
+                  GetParam() ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         dialog->setDirectory(QDir::rootPath());
         dialog->setDirectory(QString::fromStdString(folder.Path()));
         static_cast<QDialog*>(dialog)->accept(); // as its OK button does
@@ -89,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(OpenAndSave, RealFileDialog, ::testing::Bool(),
 // Custom colours come from the request and go back to it, whatever the answer; OK gives
 // the colour as 0x00BBGGRR.
 TEST(RealColourDialog, StartsFromTheRequestAndWritesTheCustomColoursBack) {
-    WindowHandle owner = CreateDialogWindow("Dueño", 0, 0, 100, 100, WS_POPUP | WS_CAPTION, 0, nullptr);
+    WindowHandle owner =
+        CreateDialogWindow("Dueño", 0, 0, 100, 100, WS_POPUP | WS_CAPTION, 0, nullptr);
     Colour custom[16] = {};
     for (int i = 0; i < 16; ++i) custom[i] = MakeColour(i, 2 * i, 3 * i);
     ColourDialogRequest request{owner, 0x808080, custom, 130, 140};

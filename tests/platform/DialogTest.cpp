@@ -12,7 +12,8 @@
 
 namespace {
 
-constexpr std::uint32_t MainStyle = 0x94CE08D4;  // caption, close box, sizing frame, minimise box, centred
+constexpr std::uint32_t MainStyle =
+    0x94CE08D4; // caption, close box, sizing frame, minimise box, centred
 constexpr std::uint32_t FixedStyle = 0x80C000D4; // caption only
 constexpr int Label = 1001, Number = 1002, Button = 1003, Text = 1004;
 
@@ -53,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
     Styles, DialogFrame,
     ::testing::Values(Frame{MainStyle, WS_EX_CONTROLPARENT, true, true, false, false, true},
                       Frame{FixedStyle, WS_EX_TOPMOST, false, false, false, true, false},
-                      Frame{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX, 0, true, false, true, false, false}));
+                      Frame{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX, 0, true, false,
+                            true, false, false}));
 
 class DialogCentre : public ::testing::TestWithParam<QSize> {};
 
@@ -61,7 +63,8 @@ class DialogCentre : public ::testing::TestWithParam<QSize> {};
 // the area's edge (a negative numerator counts as 0). The requested position is not used.
 TEST_P(DialogCentre, LiesInTheMiddleOfTheWorkArea) {
     QSize size = GetParam();
-    WindowHandle dialog = CreateDialogWindow("Centro", 200, 100, size.width(), size.height(), MainStyle, 0, nullptr);
+    WindowHandle dialog =
+        CreateDialogWindow("Centro", 200, 100, size.width(), size.height(), MainStyle, 0, nullptr);
     MenuHandle bar = CreateMenu(), popup = CreatePopupMenu();
     AppendMenu(bar, MF_POPUP, reinterpret_cast<std::uintptr_t>(popup), "Archivo");
     SetMenu(dialog, bar);
@@ -76,8 +79,10 @@ TEST_P(DialogCentre, LiesInTheMiddleOfTheWorkArea) {
 INSTANTIATE_TEST_SUITE_P(Sizes, DialogCentre, ::testing::Values(QSize(240, 197), QSize(1200, 950)));
 
 WindowHandle DialogWithControls() {
-    WindowHandle dialog = CreateDialogWindow("Controles", 105, 105, 300, 200, FixedStyle, 0, nullptr);
-    AddControl(dialog, ControlKind::Label, Label, "&&H000000FF", 5, 5, 100, 20, WS_CHILD | SS_CENTER);
+    WindowHandle dialog =
+        CreateDialogWindow("Controles", 105, 105, 300, 200, FixedStyle, 0, nullptr);
+    AddControl(dialog, ControlKind::Label, Label, "&&H000000FF", 5, 5, 100, 20,
+               WS_CHILD | SS_CENTER);
     AddControl(dialog, ControlKind::TextBox, Number, "", 5, 30, 100, 20,
                WS_CHILD | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_CENTER);
     AddControl(dialog, ControlKind::Button, Button, "Salir", 5, 60, 60, 20, WS_CHILD);
@@ -152,14 +157,17 @@ LRESULT NotesFocus(WindowHandle window, unsigned message, WPARAM wParam, LPARAM 
 TEST(DialogActivation, ArrivesAsNonClientActivation) {
     QWidget other;
     WindowHandle focused = nullptr;
-    WhileRunning(DialogWithControls(), [&](WindowHandle d) {
-        focused = GetDlgItem(d, Text);
-        SetFocus(focused);
-        Log().clear();
-        other.show();
-        QApplication::setActiveWindow(&other);
-        QApplication::setActiveWindow(WidgetOf(d));
-    }, NotesFocus);
+    WhileRunning(
+        DialogWithControls(),
+        [&](WindowHandle d) {
+            focused = GetDlgItem(d, Text);
+            SetFocus(focused);
+            Log().clear();
+            other.show();
+            QApplication::setActiveWindow(&other);
+            QApplication::setActiveWindow(WidgetOf(d));
+        },
+        NotesFocus);
     ASSERT_EQ(Logged(WM_NCACTIVATE).size(), 2u);
     EXPECT_EQ(Logged(WM_NCACTIVATE)[0].wParam, 0u);
     EXPECT_EQ(Logged(WM_NCACTIVATE)[1].wParam, 1u);

@@ -32,13 +32,13 @@ std::string Tree(QWidget* menu) {
     std::string tree;
     for (QAction* action : menu->actions())
         tree += action->isSeparator() ? "-|"
-                : action->menu()     ? action->text().toStdString() + ">(" + Tree(action->menu()) + ")|"
-                                     : action->text().toStdString() + "|";
+                : action->menu() ? action->text().toStdString() + ">(" + Tree(action->menu()) + ")|"
+                                 : action->text().toStdString() + "|";
     return tree;
 }
 
 class Menus : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Log().clear();
         window = CreateDialogWindow("Menu", 0, 0, 400, 300, WS_POPUP | WS_CAPTION, 0, nullptr);
@@ -58,7 +58,9 @@ protected:
 // Texts show as given ("&&" is how the toolkit shows one "&"); the client area keeps its
 // size below the bar.
 TEST_F(Menus, TheBarHoldsTheTreeAboveTheClientArea) {
-    EXPECT_EQ(Tree(qbar), "Archivo>(Grabar|-|Autor && Co|)|Modos>(Mover papel|Botón derecho>(Captar Color|)|)|");
+    EXPECT_EQ(
+        Tree(qbar),
+        "Archivo>(Grabar|-|Autor && Co|)|Modos>(Mover papel|Botón derecho>(Captar Color|)|)|");
     ScreenRect client = GetClientRect(window), frame = GetWindowRect(window);
     EXPECT_EQ(QSize(client.right - client.left, client.bottom - client.top), QSize(400, 300));
     EXPECT_GT(qbar->height(), 0);
@@ -94,7 +96,8 @@ TEST_F(Menus, AClickOnTheRealMenuSendsTheCommand) {
         QTest::mouseClick(qbar, Qt::LeftButton, {}, qbar->actionGeometry(file).center());
         QMenu* popup = file->menu();
         EXPECT_TRUE(popup->isVisible());
-        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(popup->actions()[0]).center());
+        QTest::mouseClick(popup, Qt::LeftButton, {},
+                          popup->actionGeometry(popup->actions()[0]).center());
         EndDialog(d, 0);
     });
     QPointer<QMenu> popup(qbar->actions()[1]->menu());

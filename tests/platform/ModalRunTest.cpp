@@ -15,7 +15,8 @@ WindowHandle MakeDialog(const std::string& title, WindowHandle owner = nullptr) 
     WindowHandle dialog =
         CreateDialogWindow(title, 0, 0, 200, 100, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner);
     AddControl(dialog, ControlKind::TextBox, EditId, "", 5, 5, 100, 20, WS_CHILD | WS_TABSTOP);
-    AddControl(dialog, ControlKind::Button, ButtonId, "Salir", 5, 40, 60, 20, WS_CHILD | WS_TABSTOP);
+    AddControl(dialog, ControlKind::Button, ButtonId, "Salir", 5, 40, 60, 20,
+               WS_CHILD | WS_TABSTOP);
     return dialog;
 }
 
@@ -25,7 +26,7 @@ ModalScript::Step Later(std::function<void(WindowHandle)> work) {
 }
 
 class ModalRun : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Log().clear(); }
     ModalScript script;
 };
@@ -61,7 +62,8 @@ TEST_F(ModalRun, RunsNestAndAnOuterEndWaitsForTheInnerRun) {
     WindowHandle outer = MakeDialog("Fuera");
     std::intptr_t innerResult = 0;
     bool outerStillShown = false;
-    script.steps.push_back(Later([&](WindowHandle) { innerResult = RunModal(MakeDialog("Dentro"), RecordingProc); }));
+    script.steps.push_back(
+        Later([&](WindowHandle) { innerResult = RunModal(MakeDialog("Dentro"), RecordingProc); }));
     script.steps.push_back(Later([&](WindowHandle inner) {
         EndDialog(outer, 7);
         QTimer::singleShot(0, [&, inner] {
@@ -136,7 +138,8 @@ TEST_F(ModalRun, EnterAndEscapeAreCommandsOneAndTwo) {
         EndDialog(d, 0);
     });
     RunModal(dialog, RecordingProc);
-    EXPECT_EQ(CommandsOf(dialog), (std::vector<unsigned>{IDOK, IDCANCEL, IDOK, IDOK, IDCANCEL, IDOK}));
+    EXPECT_EQ(CommandsOf(dialog),
+              (std::vector<unsigned>{IDOK, IDCANCEL, IDOK, IDOK, IDCANCEL, IDOK}));
 }
 
 } // namespace

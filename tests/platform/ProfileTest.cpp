@@ -45,8 +45,7 @@ TEST_P(ProfileRead, FindsTheValueOrTheDefault) {
 INSTANTIATE_TEST_SUITE_P(
     Contents, ProfileRead,
     ::testing::Values(
-        ReadCase{"Empty", "", "3"},
-        ReadCase{"Plain", "[Multiple]\nancho= 5\nalto= 2\n", "5"},
+        ReadCase{"Empty", "", "3"}, ReadCase{"Plain", "[Multiple]\nancho= 5\nalto= 2\n", "5"},
         ReadCase{"NoSection", "ancho=5\n", "3"},
         ReadCase{"OtherSectionOnly", "[Otra]\nancho=5\n", "3"},
         ReadCase{"KeyInALaterSection", "[Multiple]\nalto=1\n[Otra]\nancho=5\n", "3"},
@@ -60,17 +59,20 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Garbage", "@@ = ==\n[[[\n]]]\n=5\n[\nancho\n", "3"},
         ReadCase{"BinaryBytes", Binary(), "3"},
         ReadCase{"BinaryThenSection", Binary() + "\n[Multiple]\nancho=5\n", "5"},
-        ReadCase{"NulInsideValue", std::string("[Multiple]\nancho=5\0x\n", 21), std::string("5\0x", 3)},
-        ReadCase{"LongLine", std::string(100000, 'x') + "\n[Multiple]\nancho=" +
-                                 std::string(100000, '9') + "\n",
+        ReadCase{"NulInsideValue", std::string("[Multiple]\nancho=5\0x\n", 21),
+                 std::string("5\0x", 3)},
+        ReadCase{"LongLine",
+                 std::string(100000, 'x') + "\n[Multiple]\nancho=" + std::string(100000, '9') +
+                     "\n",
                  std::string(100000, '9')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class ProfileWrite : public ::testing::Test {
-protected:
+  protected:
     TempFolder folder;
     std::string path = folder.File("Configuracion.ini");
-    bool Write(const std::string& key, const std::string& value, const std::string& section = "Multiple") {
+    bool Write(const std::string& key, const std::string& value,
+               const std::string& section = "Multiple") {
         return WritePrivateProfileString(section, key, value, path);
     }
 };
@@ -87,9 +89,11 @@ TEST_F(ProfileWrite, TheFirstWriteCreatesTheFile) {
 // Only the entry's line changes; comments, blank lines, other keys and sections, the
 // line ends and the names' spelling elsewhere stay byte for byte.
 TEST_F(ProfileWrite, ReplacingAValueKeepsEveryOtherLine) {
-    WriteText(path, "; ajustes\r\n\r\n[Otra]\r\nancho=1\r\n[ multiple ]\r\n  Ancho = 9 \r\nalto= 2\r\n\r\n[Fin]\r\nx=y");
+    WriteText(path, "; ajustes\r\n\r\n[Otra]\r\nancho=1\r\n[ multiple ]\r\n  Ancho = 9 \r\nalto= "
+                    "2\r\n\r\n[Fin]\r\nx=y");
     EXPECT_TRUE(Write("ancho", " 5"));
-    EXPECT_EQ(ReadText(path), "; ajustes\r\n\r\n[Otra]\r\nancho=1\r\n[ multiple ]\r\nancho= 5\r\nalto= 2\r\n\r\n[Fin]\r\nx=y");
+    EXPECT_EQ(ReadText(path), "; ajustes\r\n\r\n[Otra]\r\nancho=1\r\n[ multiple ]\r\nancho= "
+                              "5\r\nalto= 2\r\n\r\n[Fin]\r\nx=y");
 }
 
 TEST_F(ProfileWrite, ANewKeyEndsItsSectionAndANewSectionEndsTheFile) {
@@ -122,7 +126,8 @@ TEST_F(ProfileWrite, TheFilesPermissionsAndLinksStay) {
 // Unwritable targets fail for root too; nothing is left behind and nothing is truncated.
 TEST_F(ProfileWrite, AnUnwritableTargetIsAFailure) {
     WriteText(folder.File("fichero"), "no es carpeta");
-    EXPECT_FALSE(WritePrivateProfileString("Multiple", "ancho", " 3", folder.File("fichero/c.ini")));
+    EXPECT_FALSE(
+        WritePrivateProfileString("Multiple", "ancho", " 3", folder.File("fichero/c.ini")));
     EXPECT_FALSE(WritePrivateProfileString("Multiple", "ancho", " 3", folder.File("falta/c.ini")));
     EXPECT_FALSE(WritePrivateProfileString("Multiple", "ancho", " 3", "/proc/colvero.ini"));
     std::filesystem::create_directory(folder.File("carpeta"));

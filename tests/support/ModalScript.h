@@ -9,7 +9,7 @@
 #include <vector>
 
 class ModalScript {
-public:
+  public:
     using Step = std::function<void(WindowHandle dialog)>;
     ModalScript();
     ~ModalScript();

@@ -31,8 +31,7 @@ const Legend& CommonLegend() {
 }
 
 void PrintTo(const Rows& rows, std::ostream* out) {
-    for (const std::string& row : rows)
-        *out << "\n    " << row;
+    for (const std::string& row : rows) *out << "\n    " << row;
 }
 
 Colour LetterColour(char letter, const Legend& own) {
@@ -74,8 +73,7 @@ void Paint(const Rows& rows, const Legend& own) {
 
 SurfaceHandle SurfaceFromPicture(const Rows& rows, const Legend& own) {
     std::size_t width = 0;
-    for (const std::string& row : rows)
-        width = std::max(width, row.size());
+    for (const std::string& row : rows) width = std::max(width, row.size());
     const SurfaceHandle handle =
         CreateSurface(static_cast<int>(width), static_cast<int>(rows.size()));
     Surface* surface = SurfaceFromHandle(handle);

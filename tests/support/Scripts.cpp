@@ -33,14 +33,14 @@ bool MakeUnwritable(const std::string& path) {
 }
 
 MessageBoxScript::MessageBoxScript() {
-    SetMessageBoxAnswerer([this](const std::string& text, const std::string& caption,
-                                 unsigned style) {
-        shown.push_back({text, caption, style});
-        if (answers.empty()) return IDOK;
-        int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    });
+    SetMessageBoxAnswerer(
+        [this](const std::string& text, const std::string& caption, unsigned style) {
+            shown.push_back({text, caption, style});
+            if (answers.empty()) return IDOK;
+            int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
 }
 MessageBoxScript::~MessageBoxScript() { SetMessageBoxAnswerer(nullptr); }
 

@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 class MessageBoxScript {
-public:
+  public:
     MessageBoxScript();
     ~MessageBoxScript();
     std::vector<ShownMessage> shown;
@@ -25,7 +25,7 @@ public:
 };
 
 class FileDialogScript {
-public:
+  public:
     FileDialogScript();
     ~FileDialogScript();
     std::vector<FileDialogRequest> requests;
@@ -33,7 +33,7 @@ public:
 };
 
 class ColourDialogScript {
-public:
+  public:
     ColourDialogScript();
     ~ColourDialogScript();
     std::vector<ColourDialogRequest> requests;
@@ -47,12 +47,12 @@ bool MakeUnwritable(const std::string& path);
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     const std::string& Path() const { return path_; } // ends with "/"
     std::string File(const std::string& name) const { return path_ + name; }
 
-private:
+  private:
     std::string path_;
 };

@@ -7,8 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-template <class T>
-void WhenShown(std::function<void(T*)> act) {
+template <class T> void WhenShown(std::function<void(T*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
