@@ -35,4 +35,5 @@ void RunMainWindow() {
                                     MainWindowStyle, WS_EX_CONTROLPARENT, nullptr);
     BuildMenuBar(MainWindow);
     RunModal(MainWindow, MainWindowProc);
+    MenuBar = nullptr; // it went with the window
 }

@@ -37,13 +37,10 @@ void UnclippedBox(Surface& s, int x1, int y1, int x2, int y2, const BoxPaint& pa
 }
 
 // Any pen width, any placement: the ring is `pen` pixels thick, centred on the outermost
-// ring of the covered area, and everything is clipped to the surface once.
-void ClippedBox(Surface& s, int x1, int y1, int x2, int y2, int pen, const BoxPaint& paint) {
-    const int half = pen / 2;
-    Rect outer{x1 - half, y1 - half, x2 - 1 - half + pen, y2 - 1 - half + pen};
+// ring of the covered area `outer`; `clip` is the part of `outer` on the surface, never
+// empty.
+void ClippedBox(Surface& s, const Rect& outer, const Rect& clip, int pen, const BoxPaint& paint) {
     Rect inner{outer.left + pen, outer.top + pen, outer.right - pen, outer.bottom - pen};
-    Rect clip = ClipTo(s, outer);
-    if (clip.Empty()) return; // wholly off the surface: its rows would run backwards
     for (int y = clip.top; y < clip.bottom; ++y) {
         std::uint32_t* row = s.Row(y);
         bool ringRow = y < inner.top || y >= inner.bottom || inner.left >= inner.right;
@@ -104,16 +101,19 @@ Rect DrawBox(Surface& s, int x1, int y1, int x2, int y2, Colour border, Colour f
     BoxPaint paint{PixelFromColour(borderColour), PixelFromColour(fillColour),
                    fill != ColourTransparent};
     int pen = std::clamp(state.penWidth, 1, CoordinateLimit);
+    const int half = pen / 2;
+    const Rect outer{x1 - half, y1 - half, x2 - 1 - half + pen, y2 - 1 - half + pen};
+    const Rect clip = ClipTo(s, outer);
+    if (clip.Empty()) return Rect{}; // wholly off the surface: nothing is drawn, nothing changes
     if (pen == 1 && x1 >= 0 && y1 >= 0 && x2 <= s.Width() && y2 <= s.Height()) {
         if (x2 - x1 == 8)
             UnclippedBox<8>(s, x1, y1, x2, y2, paint);
         else
             UnclippedBox<0>(s, x1, y1, x2, y2, paint);
     } else {
-        ClippedBox(s, x1, y1, x2, y2, pen, paint);
+        ClippedBox(s, outer, clip, pen, paint);
     }
-    int grow = pen / 2 + 1;
-    return Rect{x1 - grow, y1 - grow, x2 + grow, y2 + grow};
+    return Rect{x1 - half - 1, y1 - half - 1, x2 + half + 1, y2 + half + 1};
 }
 
 // The same on the current target, which records what they drew.

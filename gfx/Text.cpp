@@ -6,6 +6,8 @@
 #include "gfx/TextFont.h"
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <functional>
 
@@ -54,6 +56,11 @@ void ClearFourthByte(Surface& surface, const Rect& r) {
     }
 }
 
+// a + b, held at the ends of int: positions near them must not wrap around.
+int SaturatedAdd(int a, int b) {
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(a) + b, INT_MIN, INT_MAX));
+}
+
 // Paints the text with its top-left at (x, y), clipped to `band` (surface pixels).
 void Render(Surface& surface, const TextFont& font, const QString& text, int x, int y, int width,
             const Rect& band) {
@@ -88,11 +95,15 @@ void DrawText(const std::string& text) {
     const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const int width = LayOut(font->metrics, qtext, state, nullptr);
     const int x = state.x, y = state.y;
-    // The text may not run past the right edge or below its own line.
-    Rect band = ClipTo(*surface, Rect{x, y, surface->Width(), y + font->lineHeight});
-    if (!band.Empty() && !qtext.isEmpty()) Render(*surface, *font, qtext, x, y, width, band);
-    state.x = x + width;
-    NoteDrawn(Rect{x, y, x + width, y + font->lineHeight});
+    const int right = SaturatedAdd(x, width), bottom = SaturatedAdd(y, font->lineHeight);
+    state.x = right;
+    // The text may not run past the right edge or below its own line. A text that ends
+    // more than a line's height left of the surface leaves no trace on it (no glyph
+    // reaches that far beyond its advance).
+    Rect band = ClipTo(*surface, Rect{x, y, surface->Width(), bottom});
+    if (band.Empty() || qtext.isEmpty() || SaturatedAdd(right, font->lineHeight) < 0) return;
+    Render(*surface, *font, qtext, x, y, width, band);
+    NoteDrawn(Rect{x, y, right, bottom});
 }
 
 void NewLine() {
@@ -100,7 +111,7 @@ void NewLine() {
     const TextFont* font = CurrentTextFont();
     if (!surface || !font) return;
     surface->state.x = 0;
-    surface->state.y += font->lineHeight;
+    surface->state.y = SaturatedAdd(surface->state.y, font->lineHeight);
 }
 
 // The extent of the text without any justification.

@@ -6,16 +6,17 @@
 
 namespace {
 
-// The number of leading characters whose extent is at most width (pixels).
-std::size_t CharactersThatFit(const std::vector<CodePoint>& chars, int width) {
+// The number of leading characters whose extent is at most width (pixels). Each head is
+// measured from its own bytes, as MeasureText and DrawText take it, so that malformed
+// bytes (which the toolkit may show as several marks) count here as they are drawn.
+std::size_t CharactersThatFit(const std::string& text, const std::vector<CodePoint>& chars,
+                              int width) {
     const TextFont* font = CurrentTextFont();
     if (!font) return chars.size();
-    QString prefix;
     std::size_t n = 0;
     for (const CodePoint& c : chars) {
-        char32_t value = c.value;
-        prefix.append(QString::fromUcs4(&value, 1));
-        if (font->metrics.horizontalAdvance(prefix) > width) break;
+        const auto bytes = static_cast<qsizetype>(c.offset + c.length);
+        if (font->metrics.horizontalAdvance(QString::fromUtf8(text.data(), bytes)) > width) break;
         ++n;
     }
     return n;
@@ -27,7 +28,7 @@ void SplitTextToWidth(const std::string& source, int width, bool wordBreak, std:
                       std::string& rest) {
     const std::string text = source; // head or rest may be the caller's text itself
     const std::vector<CodePoint> chars = DecodeUtf8(text);
-    const std::size_t n = CharactersThatFit(chars, width);
+    const std::size_t n = CharactersThatFit(text, chars, width);
     if (n == chars.size()) {
         head = text;
         rest.clear();

@@ -3,6 +3,7 @@
 #include "gfx/Text.h"
 #include "gfx/Utf8.h"
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -19,6 +20,7 @@ void SplitLine(const std::string& text, int width, std::string& head, std::strin
     if (!head.empty()) return;
     SplitTextToWidth(text, width, false, head, rest);
     if (!head.empty()) return;
+    // One character as the split counts characters: a malformed byte is one of its own.
     const std::size_t first = CodePointAt(text, 0).length;
     head = text.substr(0, first);
     rest = text.substr(first);
@@ -38,14 +40,18 @@ int CountBlanks(const std::string& line) {
     return static_cast<int>(std::count(line.begin(), line.end(), ' '));
 }
 
-// Left edge of a line of the given width, in the control's client pixels.
+// Left edge of a line of the given width, in the control's client pixels; 64-bit, and held
+// at the ends of int, so that no x0 can make it wrap round.
 int LineStart(int mode, int controlWidth, int lineWidth, int x0) {
+    long long start = x0;
     switch (mode) {
-    case AlignRight: return controlWidth - lineWidth - 3 + x0;
+    case AlignRight: start += static_cast<long long>(controlWidth) - lineWidth - 3; break;
     case AlignCentre: // exact half, rounded to the nearest pixel, a half to the even one
-        return static_cast<int>(std::lrint((controlWidth - lineWidth) / 2.0)) + x0;
-    default: return x0;
+        start += std::llrint((static_cast<double>(controlWidth) - lineWidth) / 2.0);
+        break;
+    default: break;
     }
+    return static_cast<int>(std::clamp<long long>(start, INT_MIN, INT_MAX));
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 // Menus: a bar of popups whose items send WM_COMMAND with their id to the window the bar
 // is attached to. Items show their text as given (no mnemonics, no accelerators); check
-// marks change only when the program sets them.
+// marks change only when the program sets them. A menu lives until DestroyMenu, or until
+// the window it is attached to is destroyed.
 #include "platform/Menu.h"
 #include "platform/DialogWidget.h"
 #include "platform/WindowObject.h"
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <unordered_set>
 
 struct MenuObject {
     QMenuBar* bar = nullptr;        // a menu bar, or
@@ -17,6 +19,19 @@ struct MenuObject {
 };
 
 namespace {
+
+std::unordered_set<MenuObject*>& LiveMenus() {
+    static std::unordered_set<MenuObject*> live;
+    return live;
+}
+
+// The menu behind a handle, or nullptr for one that names no live menu.
+MenuObject* LiveMenu(MenuHandle menu) { return LiveMenus().count(menu) ? menu : nullptr; }
+
+MenuObject* OwnMenu(QMenu* popup) {
+    return popup ? static_cast<MenuObject*>(popup->property("colveroMenu").value<void*>())
+                 : nullptr;
+}
 
 QString WithoutMnemonics(const std::string& text) {
     return QString::fromStdString(text).replace("&", "&&");
@@ -32,9 +47,7 @@ QAction* FindAction(MenuObject* menu, unsigned id) {
     const auto actions = menu->Widget()->actions();
     for (QAction* action : actions) {
         if (action->menu()) {
-            auto* sub =
-                static_cast<MenuObject*>(action->menu()->property("colveroMenu").value<void*>());
-            if (QAction* found = FindAction(sub, id)) return found;
+            if (QAction* found = FindAction(LiveMenu(OwnMenu(action->menu())), id)) return found;
         } else if (!action->isSeparator() && action->data().toUInt() == id) {
             return action;
         }
@@ -45,6 +58,7 @@ QAction* FindAction(MenuObject* menu, unsigned id) {
 MenuObject* NewMenu(QMenuBar* bar, QMenu* popup) {
     auto* menu = new MenuObject{bar, popup};
     menu->Widget()->setProperty("colveroMenu", QVariant::fromValue(static_cast<void*>(menu)));
+    LiveMenus().insert(menu);
     return menu;
 }
 
@@ -60,14 +74,14 @@ MenuHandle CreatePopupMenu() { return NewMenu(nullptr, new QMenu); }
 
 void AppendMenu(MenuHandle menu, unsigned flags, std::uintptr_t idOrPopup,
                 const std::string& text) {
-    if (!menu) return;
+    if (!LiveMenu(menu)) return;
     QWidget* widget = menu->Widget();
     if (flags & MF_SEPARATOR) {
         auto* separator = new QAction(widget);
         separator->setSeparator(true);
         widget->addAction(separator);
     } else if (flags & MF_POPUP) {
-        auto* sub = reinterpret_cast<MenuObject*>(idOrPopup);
+        MenuObject* sub = LiveMenu(reinterpret_cast<MenuObject*>(idOrPopup));
         if (!sub || !sub->popup) return;
         sub->parent = menu;
         sub->popup->setTitle(WithoutMnemonics(text));
@@ -94,7 +108,7 @@ void SetMenu(WindowHandle window, MenuHandle menu) {
     WindowObject* w = Live(window);
     if (!w || !w->isDialog) return;
     DetachMenuBar(w);
-    if (!menu || !menu->bar) return;
+    if (!LiveMenu(menu) || !menu->bar) return;
     menu->window = w;
     w->menu = menu;
     static_cast<DialogWidget*>(w->widget.data())->SetMenuBar(menu->bar);
@@ -108,8 +122,19 @@ void DetachMenuBar(WindowObject* dialog) {
     dialog->menu = nullptr;
 }
 
+void DestroyMenu(MenuHandle menu) {
+    if (!LiveMenu(menu)) return;
+    QWidget* widget = menu->Widget();
+    for (QAction* action : widget->actions())
+        if (action->menu()) DestroyMenu(OwnMenu(action->menu()));
+    if (Live(menu->window) && menu->window->menu == menu) DetachMenuBar(menu->window);
+    LiveMenus().erase(menu);
+    delete widget; // its items with it; a popup leaves the menu it was appended to
+    delete menu;
+}
+
 void SetMenuItemState(MenuHandle menu, unsigned id, unsigned state) {
-    QAction* action = FindAction(menu, id);
+    QAction* action = FindAction(LiveMenu(menu), id);
     if (!action) return;
     // Checkable only while checked: an unchecked checkable item would show an empty box,
     // where state 0 means no mark at all.
@@ -120,7 +145,7 @@ void SetMenuItemState(MenuHandle menu, unsigned id, unsigned state) {
 }
 
 unsigned GetMenuItemState(MenuHandle menu, unsigned id) {
-    QAction* action = FindAction(menu, id);
+    QAction* action = FindAction(LiveMenu(menu), id);
     if (!action) return 0;
     return (action->isChecked() ? MFS_CHECKED : 0) | (action->isEnabled() ? 0 : MFS_DISABLED);
 }

@@ -11,6 +11,9 @@ MenuHandle CreatePopupMenu(); // a popup
 // MenuHandle; MF_SEPARATOR: a separator, text and id ignored.
 void AppendMenu(MenuHandle menu, unsigned flags, std::uintptr_t idOrPopup, const std::string& text);
 void SetMenu(WindowHandle window, MenuHandle menu);
+// Frees the menu and its submenus (taking a bar out of its window first). Destroying a
+// window destroys the menu bar attached to it. Afterwards the handle names nothing.
+void DestroyMenu(MenuHandle menu);
 // Sets the state (MFS_CHECKED or 0) of the item with this command id, searching submenus.
 void SetMenuItemState(MenuHandle menu, unsigned id, unsigned state);
 unsigned GetMenuItemState(MenuHandle menu, unsigned id);

@@ -6,9 +6,10 @@
 LRESULT SendMessage(WindowHandle window, unsigned message, WPARAM wParam, LPARAM lParam) {
     WindowObject* w = Live(window);
     if (!w) return 0;
+    const bool isDialog = w->isDialog;
     LRESULT result = w->proc ? w->proc(window, message, wParam, lParam) : 0;
-    // The callback may have ended or destroyed its own dialog meanwhile.
-    if (w->isDialog && result == 0 && Live(window))
+    // The callback may have ended or destroyed (and so freed) its own dialog meanwhile.
+    if (isDialog && result == 0 && Live(window))
         return DefaultDialogHandling(w, message, wParam, lParam);
     return result;
 }

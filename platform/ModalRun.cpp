@@ -2,6 +2,7 @@
 // thread and windows other than the owner stay usable.
 #include "platform/DialogFocus.h"
 #include "platform/LocalRun.h"
+#include "platform/Menu.h"
 #include "platform/WindowObject.h"
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -10,12 +11,15 @@ namespace {
 
 ModalHook modalHook;
 
+// The menu bar goes with its window, the controls' widgets with the dialog's, and then
+// the objects behind the handles.
 void Destroy(WindowObject* dialog) {
     QWidget* widget = dialog->widget;
     ForgetDialogFocus(dialog);
-    DetachMenuBar(dialog);
+    DestroyMenu(dialog->menu);
     MarkDestroyed(dialog);
-    delete widget; // its controls with it
+    delete widget;
+    FreeDestroyed(dialog);
 }
 
 // Disables the owner for the run; gives back whatever state it had before.

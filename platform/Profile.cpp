@@ -34,7 +34,7 @@ bool Writable(const std::string& section, const std::string& key, const std::str
     auto breaksLine = [](const std::string& s) {
         return s.find_first_of("\r\n") != std::string::npos;
     };
-    std::string name = Trimmed(key);
+    std::string name = ProfileName(key);
     return !breaksLine(section) && !breaksLine(key) && !breaksLine(value) &&
            section.find(']') == std::string::npos && !name.empty() &&
            name.find('=') == std::string::npos && name[0] != '[' && name[0] != ';' &&
@@ -60,16 +60,20 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
     std::vector<ProfileLine> lines = SplitLines(content);
     std::string end = LineEnd(lines);
     KeyPlace place = FindKey(lines, section, key);
-    std::string entry = Trimmed(key) + "=" + value;
+    std::string entry = ProfileName(key) + "=" + value;
     if (place.keyLine >= 0) {
         lines[static_cast<std::size_t>(place.keyLine)].text = entry;
     } else {
         std::size_t at =
             place.sectionLine >= 0 ? static_cast<std::size_t>(place.lastLine) + 1 : lines.size();
-        // The line before the new ones needs an end of its own.
-        if (at > 0 && lines[at - 1].ending.empty()) lines[at - 1].ending = end;
+        // The line before the new ones needs an end of its own; after a bare CR only a
+        // CR LF keeps that CR in the line (a LF would join it into one line end).
+        if (at > 0 && lines[at - 1].ending.empty()) {
+            const std::string& text = lines[at - 1].text;
+            lines[at - 1].ending = !text.empty() && text.back() == '\r' ? "\r\n" : end;
+        }
         std::vector<ProfileLine> added;
-        if (place.sectionLine < 0) added.push_back({"[" + Trimmed(section) + "]", end});
+        if (place.sectionLine < 0) added.push_back({"[" + ProfileName(section) + "]", end});
         added.push_back({entry, end});
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
     }

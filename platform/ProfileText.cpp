@@ -13,17 +13,14 @@ bool SameName(const std::string& a, const std::string& b) {
 
 // A line without surrounding blanks, and without the byte-order mark some editors put
 // before the first line.
-std::string Content(const std::string& line) {
-    const std::string mark = "\xEF\xBB\xBF";
-    return Trimmed(line.compare(0, mark.size(), mark) == 0 ? line.substr(mark.size()) : line);
-}
+std::string Content(const std::string& line) { return ProfileName(line); }
 
 // "[name]" with blanks anywhere around; a header without its "]" runs to the line end.
 bool SectionName(const std::string& line, std::string& name) {
     std::string t = Content(line);
     if (t.empty() || t[0] != '[') return false;
     std::size_t close = t.find(']');
-    name = Trimmed(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    name = ProfileName(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
     return true;
 }
 
@@ -33,7 +30,7 @@ bool Entry(const std::string& line, std::string& key, std::string& value) {
     if (t.empty() || t[0] == ';' || t[0] == '#') return false;
     std::size_t equals = t.find('=');
     if (equals == std::string::npos) return false;
-    key = Trimmed(t.substr(0, equals));
+    key = ProfileName(t.substr(0, equals));
     value = Trimmed(t.substr(equals + 1));
     return !key.empty();
 }
@@ -45,6 +42,18 @@ std::string Trimmed(const std::string& text) {
     std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::string ProfileName(const std::string& text) {
+    const std::string mark = "\xEF\xBB\xBF";
+    std::size_t start = 0;
+    for (;;) {
+        start = text.find_first_not_of(" \t", start);
+        if (start == std::string::npos) return {};
+        if (text.compare(start, mark.size(), mark) != 0) break;
+        start += mark.size();
+    }
+    return Trimmed(text.substr(start));
 }
 
 std::vector<ProfileLine> SplitLines(const std::string& content) {
@@ -70,8 +79,9 @@ std::string JoinLines(const std::vector<ProfileLine>& lines) {
     return content;
 }
 
-KeyPlace FindKey(const std::vector<ProfileLine>& lines, const std::string& section,
-                 const std::string& key) {
+KeyPlace FindKey(const std::vector<ProfileLine>& lines, const std::string& sectionName,
+                 const std::string& keyName) {
+    const std::string section = ProfileName(sectionName), key = ProfileName(keyName);
     KeyPlace place;
     std::string name, entryKey, entryValue;
     for (int i = 0; i < static_cast<int>(lines.size()); ++i) {

@@ -14,7 +14,8 @@ std::vector<ProfileLine> SplitLines(const std::string& content);
 std::string JoinLines(const std::vector<ProfileLine>& lines);
 
 // Where a key lies: indices into the lines, -1 for none. Only the first section of the
-// name counts, and in it the first entry of the key.
+// name counts, and in it the first entry of the key. The names are compared as
+// ProfileName makes them.
 struct KeyPlace {
     int sectionLine = -1;
     int keyLine = -1;
@@ -26,3 +27,6 @@ KeyPlace FindKey(const std::vector<ProfileLine>& lines, const std::string& secti
 
 // Blanks and tabs cut from both ends.
 std::string Trimmed(const std::string& text);
+// A section or key name as the file holds it: without surrounding blanks and tabs and
+// without leading byte-order marks. Reading and writing both go by this one form.
+std::string ProfileName(const std::string& text);

@@ -24,6 +24,16 @@ void SetExecutableFolderForTesting(const std::string& folder) {
     ForgetFilesFolder(); // the files follow the executable's folder
 }
 
+void StartToolkitOnce() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "colvero";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = new QApplication(argc, argv);
+    (void)application;
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
 // The link to the running executable, read with a buffer that grows until the whole path
 // fits, so the folder is never cut short.
 std::string ExecutableFolder() {

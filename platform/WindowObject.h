@@ -12,7 +12,6 @@ class QEventLoop;
 
 struct WindowObject {
     QPointer<QWidget> widget;  // dialog: the top-level window; control: the control
-    bool alive = true;         // false once destroyed; the object itself is never freed
     WindowProc proc = nullptr; // the current procedure (a dialog's callback, a control's
                                // subclassing procedure or its own)
     std::uint32_t style = 0, exStyle = 0;
@@ -35,13 +34,14 @@ struct WindowObject {
     QEventLoop* loop = nullptr; // the run's local loop while it waits
 };
 
-// A new object, unique for the whole run (objects are never freed, so no later object can
-// take a destroyed one's handle).
+// A new object, unique for the whole run: no later object takes a freed one's address.
 WindowObject* NewWindowObject();
 
-// Marks the object dead; for a dialog, also its controls (canvases leave the drawing
-// layer). The caller deletes the widgets.
-void MarkDestroyed(WindowObject* window);
+// Marks the dialog and its controls dead: their handles name nothing from here on, and
+// canvases leave the drawing layer. The caller then deletes the widgets and, once nothing
+// can reach the objects any more, frees them with FreeDestroyed.
+void MarkDestroyed(WindowObject* dialog);
+void FreeDestroyed(WindowObject* dialog);
 
 // Records the handle on the widget (HandleOf reads it back).
 void TagWidget(QWidget* widget, WindowObject* window);
@@ -62,6 +62,5 @@ LRESULT DefaultDialogHandling(WindowObject* dialog, unsigned message, WPARAM wPa
 // The procedure every new control starts with, by kind.
 WindowProc DefaultControlProc(ControlKind kind);
 
-// Takes the dialog's menu bar out of its window before the window goes, so the menu
-// stays usable (menus live for the whole run).
+// Takes the dialog's menu bar out of its window; the menu itself stays.
 void DetachMenuBar(WindowObject* dialog);

@@ -1,40 +1,65 @@
-// Handles: every dialog and control is a WindowObject that is never freed, so a handle
-// stays unique for the whole run and IsWindow can answer after destruction.
+// Handles: every dialog and control is a WindowObject, owned here from its creation until
+// its dialog is destroyed. The address of a freed object is never given to a later one,
+// so a handle stays unique for the whole run and IsWindow answers false for it ever after.
 #include "gfx/CanvasControl.h"
 #include "platform/QtAccess.h"
 #include "platform/WindowObject.h"
 #include <QVariant>
+#include <memory>
 #include <unordered_set>
 
 namespace {
 
 const char* const HandleProperty = "colveroHandle";
 
-std::unordered_set<WindowObject*>& AllObjects() {
-    static std::unordered_set<WindowObject*> all;
-    return all;
+std::unordered_set<WindowObject*>& LiveObjects() {
+    static std::unordered_set<WindowObject*> live;
+    return live;
+}
+
+// The addresses of freed objects: a few bytes each, where the objects themselves took
+// hundreds with their texts and lists.
+std::unordered_set<const WindowObject*>& Retired() {
+    static std::unordered_set<const WindowObject*> retired;
+    return retired;
 }
 
 } // namespace
 
 WindowObject* NewWindowObject() {
-    auto* window = new WindowObject;
-    AllObjects().insert(window);
-    return window;
+    // The allocator may hand back the block of a freed object: such blocks are held until
+    // a fresh one comes, and then given back.
+    std::vector<std::unique_ptr<WindowObject>> held;
+    auto window = std::make_unique<WindowObject>();
+    while (Retired().count(window.get())) {
+        held.push_back(std::move(window));
+        window = std::make_unique<WindowObject>();
+    }
+    LiveObjects().insert(window.get());
+    return window.release();
 }
 
 void MarkDestroyed(WindowObject* window) {
-    if (!window || !window->alive) return;
+    if (!Live(window)) return;
     for (WindowObject* control : window->controls) {
-        if (control->kind == ControlKind::Canvas && control->alive)
-            UnregisterCanvasControl(window, control->id);
-        control->alive = false;
+        if (control->kind == ControlKind::Canvas) UnregisterCanvasControl(window, control->id);
+        LiveObjects().erase(control);
     }
-    window->alive = false;
+    LiveObjects().erase(window);
+}
+
+void FreeDestroyed(WindowObject* dialog) {
+    if (!dialog || LiveObjects().count(dialog)) return;
+    for (WindowObject* control : dialog->controls) {
+        Retired().insert(control);
+        delete control;
+    }
+    Retired().insert(dialog);
+    delete dialog;
 }
 
 WindowObject* Live(WindowHandle window) {
-    if (!window || !AllObjects().count(window) || !window->alive) return nullptr;
+    if (!window || !LiveObjects().count(window)) return nullptr;
     return window;
 }
 
@@ -44,7 +69,7 @@ WindowObject* FindControl(WindowHandle dialog, int id) {
     WindowObject* d = Live(dialog);
     if (!d) return nullptr;
     for (WindowObject* control : d->controls)
-        if (control->alive && control->id == id) return control;
+        if (control->id == id) return control;
     return nullptr;
 }
 

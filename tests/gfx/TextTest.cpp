@@ -1,6 +1,7 @@
 #include "gfx/Text.h"
 #include "GfxTesting.h"
 #include "gfx/CanvasControl.h"
+#include <climits>
 
 namespace {
 
@@ -72,7 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"MalformedByteIsOneCharacter",
                                 "a\xFF"
                                 "bcd",
-                                "a\xFF", false, "a\xFF", "bcd"}),
+                                "a\xFF", false, "a\xFF", "bcd"},
+                      // Measured as drawn: three replacement marks, not one narrow character.
+                      SplitCase{"OverlongSequenceIsMeasuredAsDrawn",
+                                "a\xE0\x80\x80"
+                                "bcd",
+                                "a\xE0\x80\x80", false, "a\xE0\x80\x80", "bcd"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextTest, SplitMayWriteIntoItsOwnText) {
@@ -98,6 +104,27 @@ TEST_F(TextTest, DrawTextStaysInItsBandAndAdvances) {
     DrawText("abc");
     NewLine();
     EXPECT_EQ(Position(), std::pair(0, 0));
+}
+
+// Texts wholly off the surface, up to the ends of int, draw nothing; the position stops
+// at the end of int instead of wrapping round.
+TEST_F(TextTest, TextOffTheSurfaceDrawsNothingAndThePositionSaturates) {
+    SetColours(Black, 0x0000FF); // an opaque background would show too
+    for (auto [x, y] : {std::pair{INT_MIN, 5},
+                        {-2000, 5},
+                        {120, 5},
+                        {INT_MAX - 1, 5},
+                        {5, INT_MIN},
+                        {5, -line},
+                        {5, 40},
+                        {5, INT_MAX - 1}}) {
+        SetPosition(x, y);
+        DrawText("Color Seleccionado");
+        EXPECT_EQ(Position().first, x == INT_MAX - 1 ? INT_MAX : x + Width("Color Seleccionado"));
+        NewLine();
+        EXPECT_EQ(Position().second, y == INT_MAX - 1 ? INT_MAX : y + line);
+    }
+    EXPECT_EQ(Inked(0, 0, 120, 40), 0);
 }
 
 TEST_F(TextTest, OpaqueBackgroundFillsTheCellsTransparentLeavesThem) {

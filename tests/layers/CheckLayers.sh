@@ -2,7 +2,8 @@
 # The layers as the build sees them. For each folder, with the include path its own
 # sources are compiled with (one directory a line in <dirs>/<folder>.dirs):
 #   - a header of its own folder is found, and
-#   - a header of every folder above it is not: including it fails with "No such file".
+#   - a header of every folder above it is not: including it fails with "No such file"
+#     (g++) or "file not found" (clang).
 # Usage: CheckLayers.sh <compiler> <dirs> <source root> <folders, top to bottom...>
 set -uo pipefail
 compiler=$1 dirs=$2 root=$3
@@ -33,7 +34,7 @@ for ((i = 0; i < ${#layers[@]}; ++i)); do
         if errors=$(preprocess "$folder" "$upper"); then
             echo "FAIL: $folder reaches $upper, of a folder above it"
             ((++failures))
-        elif [[ "$errors" != *"$upper: No such file"* ]]; then
+        elif [[ "$errors" != *"$upper: No such file"* && "$errors" != *"'$upper' file not found"* ]]; then
             echo "FAIL: $folder including $upper failed for another reason:"$'\n'"$errors"
             ((++failures))
         fi

@@ -262,15 +262,36 @@ TEST_F(FavouritesDialogTest, ResetAnsweredYesMakesAllWhiteAndRemovesTheFile) {
     EXPECT_EQ(ReadBytes(FilePath()), DefaultFile()) << "Yes saves the white palette";
 }
 
-TEST_F(FavouritesDialogTest, EmptyFileShowsOneSmallBlackMark) {
-    WriteBytes(FilePath(), {});
-    std::vector<std::string> corner;
-    Open([&](WindowHandle dialog) { corner = Picture(CanvasSurface(dialog, Palette), 0, 0, 5, 4); },
-         false);
-    // clang-format off
-    EXPECT_EQ(corner, (std::vector<std::string>{"KKKWW", "KKKWW", "KKKWW", "WWWWW"}));
-    // clang-format on
+// Slots that no record names collapse into one 3 x 3 black mark at the top-left; a
+// record's box that lies off the palette, beside it or far away, is simply not drawn.
+struct FileCase {
+    const char* name;
+    Bytes file;
+};
+class CraftedFileTest : public FavouritesDialogTest,
+                        public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(CraftedFileTest, OpensWithOnlyTheSmallBlackMark) {
+    WriteBytes(FilePath(), GetParam().file);
+    std::vector<std::string> palette;
+    EXPECT_TRUE(Open([&](WindowHandle dialog) {
+        const Surface* surface = CanvasSurface(dialog, Palette);
+        palette = Picture(surface, 0, 0, surface->Width(), surface->Height());
+        Click(dialog, Salir);
+    }));
+    std::vector<std::string> expected(palette.size(), std::string(palette.at(0).size(), 'W'));
+    for (int y = 0; y < 3; ++y) expected[y].replace(0, 3, "KKK");
+    EXPECT_EQ(palette, expected);
 }
+INSTANTIATE_TEST_SUITE_P(
+    Files, CraftedFileTest,
+    ::testing::Values(FileCase{"Empty", {}},
+                      FileCase{"BoxRightOfThePalette", Record(400, 410, 10, 20, 0, 0, 0)},
+                      FileCase{"BoxLeftOfThePalette", Record(-100, -20, 10, 20, 0, 0, 0)},
+                      FileCase{"BoxBelowThePalette", Record(10, 20, 400, 410, 0, 0, 0)},
+                      FileCase{"BoxAtTheEndsOfInt",
+                               Record(INT32_MAX - 2, INT32_MAX, INT32_MIN, INT32_MAX, 0, 0, 0)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FavouritesDialogTest, FailedSaveKeepsTheChangesPending) {
     WriteBytes(folder.File("plain"), {1});

@@ -91,6 +91,13 @@ TEST_F(TextBlockTest, WrappingAlwaysMovesOnAndStopsAtAHundredLines) {
     EXPECT_EQ(lines[98], numbered(98));
     EXPECT_EQ(lines[99].substr(0, 5), numbered(99) + " ") << "the last line keeps the rest";
     EXPECT_NE(lines[99].find(numbered(149)), std::string::npos);
+
+    // Too narrow for any character: one a line, a malformed byte counting as one.
+    Make(3);
+    EXPECT_EQ(WrapTextBlock("\xDD"
+                            "WW",
+                            width),
+              (std::vector<std::string>{"\xDD", "W", "W"}));
 }
 
 // Too narrow for any character, a control takes one a line: a character as RFC 3629

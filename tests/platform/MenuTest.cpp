@@ -5,6 +5,7 @@
 #include "tests/support/ModalScript.h"
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -99,9 +100,25 @@ TEST_F(Menus, AClickOnTheRealMenuSendsTheCommand) {
                           popup->actionGeometry(popup->actions()[0]).center());
         EndDialog(d, 0);
     });
+    QPointer<QMenu> popup(qbar->actions()[1]->menu());
     RunModal(window, RecordingProc);
     EXPECT_EQ(CommandsOf(window), std::vector<unsigned>{Save});
-    EXPECT_EQ(GetMenuItemState(bar, Save), 0u); // the menu outlives its window
+    EXPECT_TRUE(popup.isNull()) << "the bar and its popups go with the window";
+    SetMenuItemState(bar, Save, MFS_CHECKED); // the handle names nothing any more
+    EXPECT_EQ(GetMenuItemState(bar, Save), 0u);
+}
+
+// Destroying the bar takes it out of its window, which keeps its client area, and frees
+// the popups at every depth.
+TEST_F(Menus, DestroyMenuFreesTheTreeAndLeavesTheWindow) {
+    QPointer<QMenu> nested(qbar->actions()[1]->menu()->actions()[1]->menu());
+    ASSERT_FALSE(nested.isNull());
+    DestroyMenu(bar);
+    EXPECT_TRUE(nested.isNull());
+    EXPECT_EQ(WidgetOf(window)->findChild<QMenuBar*>(), nullptr);
+    ScreenRect client = GetClientRect(window);
+    EXPECT_EQ(QSize(client.right - client.left, client.bottom - client.top), QSize(400, 300));
+    EXPECT_EQ(GetMenuItemState(bar, Capture), 0u);
 }
 
 } // namespace

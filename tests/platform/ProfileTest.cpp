@@ -140,6 +140,25 @@ TEST_F(ProfileWrite, AnUnwritableTargetIsAFailure) {
               2); // "fichero" and "carpeta", no temporary file
 }
 
+// Reading and writing take names alike: blanks around them and leading byte-order marks
+// do not count, so a later write finds the line of an earlier one.
+TEST_F(ProfileWrite, NamesWithBlanksOrMarksAreTheSameNameForReadsAndWrites) {
+    EXPECT_TRUE(Write(" k ", "1", " S "));
+    EXPECT_EQ(GetPrivateProfileString(" S ", " k ", "d", path), "1");
+    EXPECT_TRUE(Write("\xEF\xBB\xBF k", "2", "\t\xEF\xBB\xBFS"));
+    EXPECT_EQ(GetPrivateProfileString("s", "\xEF\xBB\xBFK", "d", path), "2");
+    EXPECT_EQ(ReadText(path), "[S]\nk=2\n");
+}
+
+// A last line that ends in a bare CR keeps it when a key is added after it, so its value
+// stays as it was read.
+TEST_F(ProfileWrite, ABareCrAtTheEndStaysInItsLine) {
+    WriteText(path, "[S]\na=1\r");
+    EXPECT_TRUE(Write("b", "2", "S"));
+    EXPECT_EQ(GetPrivateProfileString("S", "a", "d", path), "1\r");
+    EXPECT_EQ(GetPrivateProfileString("S", "b", "d", path), "2");
+}
+
 // A line break in a name or value would add lines of its own to the file.
 TEST_F(ProfileWrite, NamesAndValuesThatWouldBreakLinesAreRefused) {
     WriteText(path, "[Multiple]\nancho= 1\n");
