@@ -19,10 +19,13 @@ namespace {
 
 struct BoxCase {
     unsigned style;
-    QMessageBox::StandardButton click;
+    QMessageBox::StandardButton click; // NoButton: the box is closed without a button
     int answer;
     QMessageBox::StandardButtons buttons;
 };
+
+constexpr QMessageBox::StandardButtons YesNoCancel =
+    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
 
 class RealMessageBox : public ::testing::TestWithParam<BoxCase> {};
 
@@ -38,7 +41,10 @@ TEST_P(RealMessageBox, ShowsTheTextAndAnswersWithTheButtonClicked) {
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->windowModality(), Qt::NonModal);
         EXPECT_EQ(box->standardButtons(), c.buttons);
-        box->button(c.click)->click();
+        if (c.click == QMessageBox::NoButton)
+            box->reject();
+        else
+            box->button(c.click)->click();
     });
     EXPECT_EQ(
         MessageBox(nullptr, "Realmente desea RESETEAR ?\r\nSe perderan", "Programador", c.style),
@@ -46,13 +52,16 @@ TEST_P(RealMessageBox, ShowsTheTextAndAnswersWithTheButtonClicked) {
     EXPECT_TRUE(seen);
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, RealMessageBox,
-                         ::testing::Values(BoxCase{MB_OK | MB_TASKMODAL | MB_SETFOREGROUND,
-                                                   QMessageBox::Ok, IDOK, QMessageBox::Ok},
-                                           BoxCase{MB_YESNO, QMessageBox::Yes, IDYES,
-                                                   QMessageBox::Yes | QMessageBox::No},
-                                           BoxCase{MB_YESNO, QMessageBox::No, IDNO,
-                                                   QMessageBox::Yes | QMessageBox::No}));
+INSTANTIATE_TEST_SUITE_P(
+    Styles, RealMessageBox,
+    ::testing::Values(
+        BoxCase{MB_OK | MB_TASKMODAL | MB_SETFOREGROUND, QMessageBox::Ok, IDOK, QMessageBox::Ok},
+        BoxCase{MB_YESNO, QMessageBox::Yes, IDYES, QMessageBox::Yes | QMessageBox::No},
+        BoxCase{MB_YESNO, QMessageBox::No, IDNO, QMessageBox::Yes | QMessageBox::No},
+        BoxCase{MB_YESNO, QMessageBox::NoButton, IDNO, QMessageBox::Yes | QMessageBox::No},
+        BoxCase{MB_YESNOCANCEL, QMessageBox::No, IDNO, YesNoCancel},
+        BoxCase{MB_YESNOCANCEL, QMessageBox::Cancel, IDCANCEL, YesNoCancel},
+        BoxCase{MB_YESNOCANCEL, QMessageBox::NoButton, IDCANCEL, YesNoCancel}));
 
 class RealFileDialog : public ::testing::TestWithParam<bool> {
   protected:
