@@ -136,6 +136,14 @@ TEST_F(ModalRun, EndAllModalRunsEndsEveryRunInnermostFirst) {
     WindowHandle outer = MakeDialog("Fuera"), inner = MakeDialog("Dentro");
     std::vector<std::string> returned;
     bool hiddenAtOnce = false;
+    QTimer lateBoxWatch; // would close a box that shows, and say so
+    QObject::connect(&lateBoxWatch, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                returned.push_back("late box shown");
+                box->reject();
+            }
+    });
     script.steps.push_back(Later([&](WindowHandle) {
         returned.push_back("inner " + std::to_string(RunModal(inner, RecordingProc)));
     }));
@@ -151,10 +159,7 @@ TEST_F(ModalRun, EndAllModalRunsEndsEveryRunInnermostFirst) {
         returned.push_back("box " +
                            std::to_string(MessageBox(nullptr, "?", "Colvero", MB_YESNOCANCEL)));
         returned.push_back("late " + std::to_string(RunModal(MakeDialog("Tarde"), RecordingProc)));
-        WhenShown<QMessageBox>([&](QMessageBox* box) {
-            returned.push_back("late box shown");
-            box->reject();
-        });
+        lateBoxWatch.start(5);
         returned.push_back("late box " + std::to_string(MessageBox(nullptr, "?", "", MB_YESNO)));
     }));
     returned.push_back("outer " + std::to_string(RunModal(outer, RecordingProc)));
