@@ -21,13 +21,13 @@ void ShowSaveMessage(const std::string& text) { MessageBox(nullptr, text, Progra
 
 } // namespace
 
-void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path) {
+bool GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path) {
     SelectTarget(surface); // and it stays the current target
     std::string mime = MimeForExtension(ExtensionOf(path));
     const Encoder* encoder = mime.empty() ? nullptr : FindEncoder(mime);
     if (!encoder) {
         ShowSaveMessage("Formato de imagen desconocido ...\r\n" + path);
-        return;
+        return false;
     }
     QImage image = WrapPixels(SurfaceOf(surface));
     bool saved = !image.isNull() && ReplaceFileWith(path, [&](int fd) {
@@ -35,4 +35,5 @@ void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path
                                     }).done;
     ShowSaveMessage(saved ? std::string("Grabado con exito ...")
                           : "Error al grabar ...\r\n" + path);
+    return saved;
 }
