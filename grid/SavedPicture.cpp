@@ -1,0 +1,34 @@
+#include "grid/SavedPicture.h"
+#include "grid/GridPaper.h"
+#include "state/State.h"
+#include <cstddef>
+
+namespace {
+
+std::vector<Colour> saved; // the colour each cell has in the file, row by row
+int columns = 0, rows = 0;
+std::size_t differing = 0; // cells whose colour now is not their saved colour
+
+} // namespace
+
+void StartSavedPicture(std::vector<Colour> colours, int newColumns, int newRows) {
+    saved = std::move(colours);
+    columns = newColumns;
+    rows = newRows;
+    differing = 0;
+}
+
+void NoteCellChange(int column, int row, Colour before, Colour after) {
+    const Colour kept = saved[static_cast<std::size_t>(row) * columns + column];
+    if (before == kept)
+        ++differing; // and after differs from before
+    else if (after == kept)
+        --differing;
+}
+
+bool HasUnsavedEdits() { return differing != 0; }
+
+void MarkPictureSaved() {
+    saved = ReadImageColours(SurfaceOf(ImageBitmap), columns, rows);
+    differing = 0;
+}
