@@ -28,7 +28,13 @@ void NoteCellChange(int column, int row, Colour before, Colour after) {
 
 bool HasUnsavedEdits() { return differing != 0; }
 
-void MarkPictureSaved() {
-    saved = ReadImageColours(SurfaceOf(ImageBitmap), columns, rows);
+std::vector<Colour> PictureColours() {
+    return ReadImageColours(SurfaceOf(ImageBitmap), columns, rows);
+}
+
+void MarkPictureSaved(std::vector<Colour> written) {
+    saved = std::move(written);
+    const std::vector<Colour> now = PictureColours();
     differing = 0;
+    for (std::size_t cell = 0; cell < now.size(); ++cell) differing += now[cell] != saved[cell];
 }

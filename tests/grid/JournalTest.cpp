@@ -125,7 +125,11 @@ TEST_F(JournalTest, UnsavedEditsFollowTheCellsNotTheSteps) {
     Stroke({"ab.", "..."}); // painted back by hand
     EXPECT_FALSE(HasUnsavedEdits());
     Stroke({"..y", "..."});
-    MarkPictureSaved();
+    std::vector<Colour> written = PictureColours();
+    Stroke({"...", "..x"}); // painted while the save's message is up: not in the file
+    MarkPictureSaved(std::move(written));
+    EXPECT_TRUE(HasUnsavedEdits());
+    UndoStep();
     EXPECT_FALSE(HasUnsavedEdits());
     UndoStep();
     EXPECT_TRUE(HasUnsavedEdits());
