@@ -22,12 +22,25 @@ const Goal goals[] = {
     {"BM_PaintStep/1x1", "BM_RefreshView", 1.3},
     {"BM_PaintStep/3x3", "BM_RefreshView", 1.3},
     {"BM_PaintStep/50x50", "BM_RefreshView", 0.0}, // reported only
+    {"BM_UndoStroke/50x50", "BM_PaintStep/50x50", 1.2},
+    {"BM_RedoStroke/50x50", "BM_PaintStep/50x50", 1.2},
     {"BM_SavePng/1071", "BM_QtSavePng/1071", 1.2},
     {"BM_SaveJpeg/1071", "BM_QtSaveJpeg/1071", 1.2},
 };
 
-// The console report, plus each run's time per iteration kept by name: a single run's,
-// or the mean of repetitions.
+// Goals on a benchmark's counter rather than its time.
+struct CounterGoal {
+    const char* name;
+    const char* counter;
+    double limit; // at most this
+};
+
+const CounterGoal counterGoals[] = {
+    {"BM_Journal200Strokes/50x50", "journal_mb", 64.0},
+};
+
+// The console report, plus each run's time per iteration and its counters kept by name:
+// a single run's, or the mean of repetitions.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -35,11 +48,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
         for (const Run& run : runs) {
             if (run.error_occurred) continue;
             bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
-            if (run.run_type == Run::RT_Iteration || mean)
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
+            if (run.run_type != Run::RT_Iteration && !mean) continue;
+            times[run.run_name.str()] = run.GetAdjustedRealTime();
+            for (const auto& [name, counter] : run.counters)
+                counters[run.run_name.str() + "#" + name] = counter.value;
         }
     }
     std::map<std::string, double> times;
+    std::map<std::string, double> counters; // "<run name>#<counter>"
 };
 
 // The name under which a benchmark's time was kept: the bare name, or with the
@@ -69,6 +85,20 @@ void PrintGoals(const std::map<std::string, double>& times) {
     }
 }
 
+void PrintCounterGoals(const std::map<std::string, double>& counters) {
+    std::printf("\n%-28s %-16s %8s %8s\n", "goal", "counter", "value", "limit");
+    for (const CounterGoal& goal : counterGoals) {
+        std::map<std::string, double> ofGoal;
+        for (const auto& [key, value] : counters)
+            if (key.ends_with(std::string("#") + goal.counter))
+                ofGoal[key.substr(0, key.rfind('#'))] = value;
+        const double* value = Find(ofGoal, goal.name);
+        if (!value) continue;
+        std::printf("%-28s %-16s %8.2f %8.2f %s\n", goal.name, goal.counter, *value, goal.limit,
+                    *value <= goal.limit ? "ok" : "OVER");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -78,6 +108,7 @@ int main(int argc, char** argv) {
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         PrintGoals(reporter.times);
+        PrintCounterGoals(reporter.counters);
         benchmark::Shutdown();
         return 0;
     });
