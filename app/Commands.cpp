@@ -2,6 +2,8 @@
 #include "app/ConfigurationDialog.h"
 #include "app/MenuBar.h"
 #include "app/Settings.h"
+#include "grid/ColourTools.h"
+#include "grid/SavedPicture.h"
 #include "grid/Tools.h"
 #include "imageio/FileChooser.h"
 #include "imageio/ImageSave.h"
@@ -24,12 +26,6 @@ void ChooseTool(const Tool& chosen) {
             SetMenuCheck(tool.commandId, &tool == &chosen ? MFS_CHECKED : 0);
 }
 
-// "Grabar": the chooser's answer replaces the file name even when it is empty (cancel).
-void SaveImage() {
-    ChooseImageFile(nullptr, ImageFileName, SaveMode);
-    if (!ImageFileName.empty()) GraphicSaveBitmapToImageFile(ImageBitmap, ImageFileName);
-}
-
 void ShowAuthor() { MessageBox(nullptr, AuthorText, ProgramCaption, MB_OK); }
 
 // "Configurador": one dialog at a time (it has no owner, so the menu stays usable while
@@ -47,12 +43,23 @@ struct CommandRow {
     void (*action)();
 };
 constexpr CommandRow Commands[] = {
-    {CmdSave, SaveImage},
-    {CmdAuthor, ShowAuthor},
-    {CmdConfigure, Configure},
+    {CmdSave, [] { SaveImage(); }}, {CmdUndo, UndoStroke},     {CmdRedo, RedoStroke},
+    {CmdAuthor, ShowAuthor},        {CmdConfigure, Configure},
 };
 
 } // namespace
+
+// The chooser's answer replaces the file name even when it is empty (cancel). The
+// picture is saved as it is when the chooser closes; cells painted while the save's
+// message is up are not in the file and stay unsaved.
+bool SaveImage() {
+    ChooseImageFile(nullptr, ImageFileName, SaveMode);
+    if (ImageFileName.empty()) return false;
+    std::vector<Colour> written = PictureColours();
+    if (!GraphicSaveBitmapToImageFile(ImageBitmap, ImageFileName)) return false;
+    MarkPictureSaved(std::move(written));
+    return true;
+}
 
 void MainWindowCommand(unsigned id) {
     for (const CommandRow& row : Commands)

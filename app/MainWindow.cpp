@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/Closing.h"
 #include "app/Commands.h"
 #include "app/MenuBar.h"
 #include "app/Settings.h"
@@ -26,6 +27,11 @@ LRESULT MainWindowProc(WindowHandle window, unsigned message, WPARAM wParam, LPA
     switch (message) {
     case WM_INITDIALOG: InitialiseMainWindow(window); break;
     case WM_COMMAND: MainWindowCommand(LOWORD(wParam)); break;
+    case WM_SYSCOMMAND:
+        // The low four bits of a system command are the platform's own.
+        if ((wParam & 0xFFF0) != SC_CLOSE) break;
+        CloseMainWindow();
+        return 1; // closed here, or kept open: not the platform's to close
     }
     return 0;
 }

@@ -22,13 +22,27 @@ const Goal goals[] = {
     {"BM_PaintStep/1x1", "BM_RefreshView", 1.3},
     {"BM_PaintStep/3x3", "BM_RefreshView", 1.3},
     {"BM_PaintStep/50x50", "BM_RefreshView", 0.0}, // reported only
+    {"BM_UndoStroke/50x50", "BM_PaintStep/50x50", 1.2},
+    {"BM_RedoStroke/50x50", "BM_PaintStep/50x50", 1.2},
     {"BM_SavePng/1071", "BM_QtSavePng/1071", 1.2},
     {"BM_SaveJpeg/1071", "BM_QtSaveJpeg/1071", 1.2},
 };
 
+// Goals on a benchmark's counter rather than its time.
+struct CounterGoal {
+    const char* name;
+    const char* counter;
+    double limit; // at most this
+};
+
+const CounterGoal counterGoals[] = {
+    {"BM_Journal200Strokes/50x50", "journal_mb", 64.0},
+};
+
 // Passes every report on to the reporter that the flags chose (--benchmark_format), and
-// keeps each run's time per iteration by name: a single run's, or the mean of repetitions.
-// --benchmark_out gets its own reporter from the library, as without this one.
+// keeps each run's time per iteration and its counters by name: a single run's, or the
+// mean of repetitions. --benchmark_out gets its own reporter from the library, as without
+// this one.
 class RatioReporter : public benchmark::BenchmarkReporter {
   public:
     explicit RatioReporter(benchmark::BenchmarkReporter* shown) : shown_(shown) {}
@@ -38,12 +52,15 @@ class RatioReporter : public benchmark::BenchmarkReporter {
         for (const Run& run : runs) {
             if (run.error_occurred) continue;
             bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
-            if (run.run_type == Run::RT_Iteration || mean)
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
+            if (run.run_type != Run::RT_Iteration && !mean) continue;
+            times[run.run_name.str()] = run.GetAdjustedRealTime();
+            for (const auto& [name, counter] : run.counters)
+                counters[run.run_name.str() + "#" + name] = counter.value;
         }
     }
     void Finalize() override { shown_->Finalize(); }
     std::map<std::string, double> times;
+    std::map<std::string, double> counters; // "<run name>#<counter>"
 
   private:
     benchmark::BenchmarkReporter* shown_;
@@ -77,6 +94,21 @@ void PrintGoals(const std::map<std::string, double>& times, std::FILE* out) {
     }
 }
 
+void PrintCounterGoals(const std::map<std::string, double>& counters, std::FILE* out) {
+    if (counters.empty()) return;
+    std::fprintf(out, "\n%-28s %-16s %8s %8s\n", "goal", "counter", "value", "limit");
+    for (const CounterGoal& goal : counterGoals) {
+        std::map<std::string, double> ofGoal;
+        for (const auto& [key, value] : counters)
+            if (key.ends_with(std::string("#") + goal.counter))
+                ofGoal[key.substr(0, key.rfind('#'))] = value;
+        const double* value = Find(ofGoal, goal.name);
+        if (!value) continue;
+        std::fprintf(out, "%-28s %-16s %8.2f %8.2f %s\n", goal.name, goal.counter, *value,
+                     goal.limit, *value <= goal.limit ? "ok" : "OVER");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -91,6 +123,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         const bool console = dynamic_cast<benchmark::ConsoleReporter*>(shown) != nullptr;
         PrintGoals(reporter.times, console ? stdout : stderr);
+        PrintCounterGoals(reporter.counters, console ? stdout : stderr);
         benchmark::Shutdown();
         return 0;
     });

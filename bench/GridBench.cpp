@@ -1,9 +1,12 @@
 // Speed of the grid editor on the largest image (1071 x 1071): building the grid,
 // composing the view, one pan step and one paint step through the canvas's message
-// handler, and the peak memory of a process that loads the image and shows it.
+// handler, undoing and redoing a stroke, the journal's memory after 200 strokes, and the
+// peak memory of a process that loads the image and shows it.
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
+#include "grid/ColourTools.h"
 #include "grid/Editor.h"
+#include "grid/Journal.h"
 #include "grid/PixelGrid.h"
 #include "imageio/ImageLoad.h"
 #include "imageio/ImageSave.h"
@@ -133,6 +136,61 @@ void PaintStep(benchmark::State& state, int columns, int rows) {
     }
     return true;
 }();
+
+constexpr int StrokeSide = 50; // cells of a block stroke each way
+
+// One stroke of a side x side block in the colour, pressed and released at view (500, 400).
+void BlockStroke(int side, Colour colour) {
+    LeftButtonMode = EditCapturedColourMultiple;
+    fillWidth = fillHeight = static_cast<std::int16_t>(side);
+    CurrentColour = colour;
+    SendMessage(Canvas(), WM_LBUTTONDOWN, 0, MAKELPARAM(500, 400));
+    SendMessage(Canvas(), WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
+    LeftButtonMode = MovePaper;
+}
+
+// "Deshacer" of a block stroke, the view's recomposition included; the stroke is painted
+// again, untimed, before each.
+void BM_UndoStroke(benchmark::State& state) {
+    OpenSharedEditor();
+    for (auto _ : state) {
+        state.PauseTiming();
+        BlockStroke(StrokeSide, 0x0000FF);
+        state.ResumeTiming();
+        UndoStroke();
+    }
+}
+BENCHMARK(BM_UndoStroke)->Name("BM_UndoStroke/50x50")->Unit(benchmark::kMillisecond);
+
+// "Rehacer" of the same stroke; it is undone again, untimed, before each.
+void BM_RedoStroke(benchmark::State& state) {
+    OpenSharedEditor();
+    BlockStroke(StrokeSide, 0x0000FF);
+    for (auto _ : state) {
+        state.PauseTiming();
+        UndoStroke();
+        state.ResumeTiming();
+        RedoStroke();
+    }
+}
+BENCHMARK(BM_RedoStroke)->Name("BM_RedoStroke/50x50")->Unit(benchmark::kMillisecond);
+
+// The journal's memory after 200 strokes of 50 x 50 cells each, on a freshly loaded grid.
+void BM_Journal200Strokes(benchmark::State& state) {
+    OpenSharedEditor();
+    for (auto _ : state) {
+        state.PauseTiming();
+        BuildGrid(Side, Side);
+        state.ResumeTiming();
+        for (int stroke = 0; stroke < 200; ++stroke)
+            BlockStroke(StrokeSide, stroke % 2 ? 0x00FF00 : 0x0000FF);
+    }
+    state.counters["journal_mb"] = static_cast<double>(JournalBytes()) / (1 << 20);
+}
+BENCHMARK(BM_Journal200Strokes)
+    ->Name("BM_Journal200Strokes/50x50")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // Loading and showing the largest image, measured in a process that does only this.
 //

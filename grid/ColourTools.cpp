@@ -44,7 +44,18 @@ void PaintStep(int x, int y, CellPaint paint) {
     RefreshView();
 }
 
-void EndPainting() { painting = false; }
+void EndPainting() {
+    painting = false;
+    EndStroke();
+}
+
+void UndoStroke() {
+    if (UndoStep()) RefreshView();
+}
+
+void RedoStroke() {
+    if (RedoStep()) RefreshView();
+}
 
 void CaptureColourAt(int x, int y) {
     // The canvas itself, so the colour is what the user sees there. No guard: a further

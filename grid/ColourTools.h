@@ -2,6 +2,7 @@
 // The canvas's editing tools (grid/Tools.h has their table): painting cells with the left
 // button, capturing a colour or opening the favourites with the right button. Positions
 // are view pixels.
+#include "grid/Journal.h"
 #include "grid/PixelGrid.h"
 #include "state/State.h"
 
@@ -21,15 +22,22 @@ void PaintStep(int x, int y, CellPaint paint);
 
 // A paint tool's press starts a stroke and paints, also off the image (dragging onto it
 // then paints); its drags paint while the stroke lasts, only the cell under the mouse
-// (cells crossed between two moves stay as they are); its release ends the stroke.
+// (cells crossed between two moves stay as they are); its release ends the stroke. A
+// stroke is one step of the journal.
 template <CellPaint paint> void StartPainting(int x, int y) {
     painting = true;
+    BeginStroke();
     PaintStep(x, y, paint);
 }
 template <CellPaint paint> void ContinuePainting(int x, int y) {
     if (painting) PaintStep(x, y, paint);
 }
 void EndPainting();
+
+// "Deshacer" and "Rehacer": the last stroke taken back (the next put back), then the view
+// recomposed once where it is; nothing at all when there is no such stroke.
+void UndoStroke();
+void RedoStroke();
 
 // The right button's tools.
 void CaptureColourAt(int x, int y); // CurrentColour from the canvas, then its dialog

@@ -1,6 +1,8 @@
 #include "grid/PixelGrid.h"
 #include "gfx/Drawing.h"
 #include "grid/GridPaper.h"
+#include "grid/Journal.h"
+#include "grid/SavedPicture.h"
 #include "state/State.h"
 #include <vector>
 
@@ -16,12 +18,16 @@ Grid grid;
 
 } // namespace
 
+// A new picture: an empty journal, and nothing unsaved.
 void BuildGrid(int imageWidth, int imageHeight) {
     grid = Grid{};
+    StartJournal(imageWidth, imageHeight);
+    StartSavedPicture({}, 0, 0);
     if (imageWidth <= 0 || imageHeight <= 0) return;
     grid.columns = imageWidth;
     grid.rows = imageHeight;
     grid.realColours = ReadImageColours(SurfaceOf(ImageBitmap), imageWidth, imageHeight);
+    StartSavedPicture(grid.realColours, imageWidth, imageHeight);
     PaintGridBoxes(SurfaceOf(PaperBitmap), grid.realColours, imageWidth, imageHeight);
     SelectTarget(PaperBitmap); // where drawing the last box would have left it
 }
@@ -52,8 +58,14 @@ void RepaintCell(int column, int row, Colour colour) {
     // and the paper and the image must show the same colour.
     const Colour paint = colour & 0xFFFFFF;
     const GridCell cell = Cell(column, row);
+    const Colour before = ReadPixel(SurfaceOf(ImageBitmap), column, row);
     SelectTarget(PaperBitmap);
     DrawBox(cell.left, cell.top, cell.right, cell.bottom, Black, paint);
     SelectTarget(ImageBitmap);
     WritePixel(column, row, paint);
+    // Every cell change passes here: the journal and the unsaved edits learn of it here
+    // and nowhere else.
+    if (paint == before) return;
+    RecordChange(column, row, before, paint);
+    NoteCellChange(column, row, before, paint);
 }

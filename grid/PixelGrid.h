@@ -17,8 +17,9 @@ struct CellPosition {
     int column, row;
 };
 
-// Builds the grid from ImageBitmap and paints it on PaperBitmap (white, 7500 x 7500).
-// A width or height of 0 or less gives a grid without cells.
+// Builds the grid from ImageBitmap and paints it on PaperBitmap (white, 7500 x 7500), with
+// an empty journal (grid/Journal.h) and nothing unsaved (grid/SavedPicture.h). A width or
+// height of 0 or less gives a grid without cells.
 void BuildGrid(int imageWidth, int imageHeight);
 bool IsGridCell(int column, int row);
 CellPosition CellAt(int paperX, int paperY); // truncating toward zero
@@ -26,5 +27,6 @@ GridCell Cell(int column, int row);          // the record of a grid cell; all z
 int GridColumns();                           // the width and height the grid was built with
 int GridRows();
 // The cell's box on the paper and pixel (column, row) of ImageBitmap take colour; a
-// position that is not a grid cell is ignored.
+// position that is not a grid cell is ignored. When the cell's colour really changes, the
+// journal records it and the unsaved edits count it.
 void RepaintCell(int column, int row, Colour colour);

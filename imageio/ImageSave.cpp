@@ -21,13 +21,13 @@ void ShowSaveMessage(const std::string& text) { MessageBox(nullptr, text, Progra
 
 } // namespace
 
-void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path) {
+bool GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path) {
     SelectTarget(surface); // and it stays the current target
     std::string mime = MimeForExtension(ExtensionOf(path));
     const Encoder* encoder = mime.empty() ? nullptr : FindEncoder(mime);
     if (!encoder) {
         ShowSaveMessage("Formato de imagen desconocido ...\r\n" + path);
-        return;
+        return false;
     }
     // Encoded whole before the file is touched: a codec that gives up leaves it as it was.
     QImage image = WrapPixels(SurfaceOf(surface));
@@ -36,4 +36,5 @@ void GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path
                  ReplaceFile(path, bytes.constData(), std::size_t(bytes.size())).done;
     ShowSaveMessage(saved ? std::string("Grabado con exito ...")
                           : "Error al grabar ...\r\n" + path);
+    return saved;
 }

@@ -43,14 +43,17 @@ void Archive() {
     MessageBox(nullptr, "Mis Colores Favoritos han sido Archivados", ProgramCaption, MB_OK);
 }
 
+// "Salir"'s question when swatches changed; Yes saves them. False when the save failed:
+// the dialog then stays open, so the changes are not lost unasked.
+bool AskToKeepChanges() {
+    if (!PaletteChanged) return true;
+    int answer =
+        MessageBox(nullptr, "Desea guardar los cambios antes de Salir ?", ProgramCaption, MB_YESNO);
+    return answer != IDYES || SaveFavourites();
+}
+
 void Leave(WindowHandle dialog) {
-    if (PaletteChanged) {
-        int answer = MessageBox(nullptr, "Desea guardar los cambios antes de Salir ?",
-                                ProgramCaption, MB_YESNO);
-        // A failed save keeps the dialog open, so the changes are not lost unasked.
-        if (answer == IDYES && !SaveFavourites()) return;
-    }
-    EndDialog(dialog, 0);
+    if (AskToKeepChanges()) EndDialog(dialog, 0);
 }
 
 void Reset() {
@@ -122,3 +125,5 @@ int ShowFavouritesDialog(WindowHandle owner) {
     chooserBusy = false;
     return 0;
 }
+
+bool FavouritesMayGo() { return FavouritesWindow == nullptr || AskToKeepChanges(); }

@@ -1,10 +1,13 @@
 #include "platform/LocalRun.h"
 #include "platform/QtAccess.h"
+#include "platform/RunStack.h"
 #include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
 
 int RunLocally(QDialog& dialog, bool foreground) {
+    if (AllRunsEnding()) return QDialog::Rejected;
+    RunEntry entry([&dialog] { dialog.reject(); }); // hides it and ends its loop
     // With an owner only the owner waits; without one every window stays usable.
     dialog.setWindowModality(dialog.parentWidget() ? Qt::WindowModal : Qt::NonModal);
     QEventLoop loop;

@@ -7,7 +7,8 @@ class QDialog;
 class QWidget;
 
 // Shows the dialog (raised and active when foreground) and returns its result code once
-// it has finished.
+// it has finished. While every run is ending (EndAllModalRuns) it shows nothing and
+// answers Rejected.
 int RunLocally(QDialog& dialog, bool foreground);
 
 // Brings a top-level window to the front of the others.

@@ -1,11 +1,12 @@
 // Menus: a bar of popups whose items send WM_COMMAND with their id to the window the bar
-// is attached to. Items show their text as given (no mnemonics, no accelerators); check
-// marks change only when the program sets them. A menu lives until DestroyMenu, or until
-// the window it is attached to is destroyed.
+// is attached to. Items show their text as given (no mnemonics) and the keys the program
+// gives them; check marks change only when the program sets them. A menu lives until
+// DestroyMenu, or until the window it is attached to is destroyed.
 #include "platform/Menu.h"
 #include "platform/DialogWidget.h"
 #include "platform/WindowObject.h"
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <unordered_set>
@@ -148,4 +149,12 @@ unsigned GetMenuItemState(MenuHandle menu, unsigned id) {
     QAction* action = FindAction(LiveMenu(menu), id);
     if (!action) return 0;
     return (action->isChecked() ? MFS_CHECKED : 0) | (action->isEnabled() ? 0 : MFS_DISABLED);
+}
+
+void SetMenuItemKeys(MenuHandle menu, unsigned id, const std::string& keys) {
+    QAction* action = FindAction(menu, id);
+    if (!action) return;
+    // The item's own window context: the keys act while the bar's window is active.
+    action->setShortcuts(
+        QKeySequence::listFromString(QString::fromStdString(keys), QKeySequence::PortableText));
 }

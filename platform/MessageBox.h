@@ -1,7 +1,7 @@
 #pragma once
-// Message boxes: text, caption, style (MB_OK or MB_YESNO, plus MB_TASKMODAL and
-// MB_SETFOREGROUND). No icon. A box without an owner leaves every window usable.
-// Answers IDOK, IDYES or IDNO.
+// Message boxes: text, caption, style (MB_OK, MB_YESNO or MB_YESNOCANCEL, plus
+// MB_TASKMODAL and MB_SETFOREGROUND). No icon. A box without an owner leaves every window
+// usable. Answers IDOK, IDYES, IDNO or IDCANCEL.
 #include "base/Handles.h"
 #include <functional>
 #include <string>

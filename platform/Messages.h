@@ -71,6 +71,7 @@ constexpr std::uint32_t WS_EX_CONTROLPARENT = 0x00010000;
 
 // Message box styles and answers
 constexpr unsigned MB_OK = 0x0;
+constexpr unsigned MB_YESNOCANCEL = 0x3;
 constexpr unsigned MB_YESNO = 0x4;
 constexpr unsigned MB_TASKMODAL = 0x2000;
 constexpr unsigned MB_SETFOREGROUND = 0x10000;

@@ -3,6 +3,7 @@
 #include "platform/DialogFocus.h"
 #include "platform/LocalRun.h"
 #include "platform/Menu.h"
+#include "platform/RunStack.h"
 #include "platform/WindowObject.h"
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -42,8 +43,16 @@ struct OwnerLock {
 std::intptr_t RunModal(WindowHandle dialogHandle, WindowProc proc) {
     WindowObject* dialog = Live(dialogHandle);
     if (!dialog || !dialog->isDialog || dialog->running) return -1;
+    if (AllRunsEnding()) {
+        Destroy(dialog);
+        return 0;
+    }
     dialog->running = true;
     dialog->proc = proc;
+    RunEntry entry([dialog] {
+        if (Live(dialog) && dialog->widget) dialog->widget->hide();
+        EndDialog(dialog, 0);
+    });
     OwnerLock lock(dialog->owner);
     QWidget* widget = dialog->widget;
     SendMessage(dialog, WM_INITDIALOG, 0, 0);
@@ -87,7 +96,7 @@ void SetModalHook(ModalHook hook) { modalHook = std::move(hook); }
 
 void SendCloseCommand(WindowHandle dialog) {
     WindowObject* d = Live(dialog);
-    if (d && d->isDialog) SendMessage(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (d && d->isDialog && !d->ended) SendMessage(d, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void DestroyWindow(WindowHandle dialogHandle) {

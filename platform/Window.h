@@ -50,6 +50,12 @@ void EndDialog(WindowHandle dialog, std::intptr_t result);
 // The platform's close command, as the close box or the window manager's close key give
 // it: WM_SYSCOMMAND SC_CLOSE to the dialog's callback, ending the run when that returns 0.
 void SendCloseCommand(WindowHandle dialog);
+// Ends every modal run at once, the program's way out: each running dialog ends with
+// result 0 and each message box or chooser as if closed without an answer, all of them
+// leaving the screen at once; the innermost run returns first. Until the outermost run has
+// returned, a run that starts ends at once without showing and the close command reaches
+// no dialog that has ended.
+void EndAllModalRuns();
 // Destroys a dialog and its controls at once; a dialog in a modal run is ended instead
 // (with result 0) and destroyed by its run.
 void DestroyWindow(WindowHandle dialog);

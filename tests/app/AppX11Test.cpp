@@ -214,7 +214,7 @@ TEST_F(RealProgram, OpensAPictureNamedOnTheCommandLineWithoutTheChooser) {
 QPoint MenuTitleCentre(const QString& title) {
     QMenuBar bar;
     QAction* wanted = nullptr;
-    for (const char* text : {"Archivos", "Opciones", "Raton"}) {
+    for (const char* text : {"Archivos", "Edicion", "Opciones", "Raton"}) {
         QAction* action = bar.addMenu(text)->menuAction();
         if (title == text) wanted = action;
     }
@@ -260,6 +260,35 @@ TEST_F(RealProgram, DragInEditCapturedColourPaintsTheCellsUnderThePointer) {
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), painted);
 
     CloseAndExpectExitCodeZero();
+}
+
+// Ctrl+Z takes the stroke back on screen and Ctrl+Y puts it back; closing then asks about
+// the unsaved edit in a box captioned "Colvero", and No ("n") ends the program unsaved.
+TEST_F(RealProgram, UndoRedoAndTheQuestionBeforeUnsavedEditsAreDropped) {
+    OpenPicture();
+    const QPoint menuOrigin =
+        viewOrigin - QPoint(1, 1) - QPoint(0, WindowGeometry(mainWindow).height() - ClientHeight);
+    Click(menuOrigin + MenuTitleCentre("Raton"));
+    Xdotool({"key", "--delay", "100", "Down", "Right", "Down", "Return"});
+    Click(viewOrigin + QPoint(7 * 4 + 3, 7 * 2 + 3)); // cell (4, 2) painted white
+    QImage painted = image;
+    painted.setPixel(4, 2, qRgb(255, 255, 255));
+    EXPECT_EQ(ScreenShowsPaperAt(painted, 0, 0), "");
+
+    Xdotool({"key", "ctrl+z"});
+    EXPECT_EQ(ScreenShowsPaperAt(image, 0, 0), "");
+    Xdotool({"key", "ctrl+y"});
+    EXPECT_EQ(ScreenShowsPaperAt(painted, 0, 0), "");
+
+    RequestClose(mainWindow);
+    const std::string question = WaitForWindow("^Colvero$");
+    ASSERT_FALSE(question.empty()) << "no question";
+    Xdotool({"windowfocus", "--sync", question.c_str()});
+    Xdotool({"key", "n"});
+    ASSERT_TRUE(program.waitForFinished(10000)) << "the program did not end";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(picture)).convertToFormat(QImage::Format_RGB32), image);
 }
 
 } // namespace

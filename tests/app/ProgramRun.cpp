@@ -2,8 +2,11 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "platform/Program.h"
+#include "platform/QtAccess.h"
 #include "platform/Window.h"
 #include "state/State.h"
+#include <QWidget>
+#include <gtest/gtest.h>
 
 ProgramRun::ProgramRun() {
     ResetApplicationState();
@@ -34,6 +37,13 @@ void ProgramRun::WatchMainWindow(std::function<void()> whileOpen) {
         }
         ++mainWindowRuns;
         if (whileOpen) whileOpen();
-        if (closeWhenDone && IsWindow(MainWindow)) SendCloseCommand(MainWindow);
+        if (!closeWhenDone || !IsWindow(MainWindow)) return;
+        SendCloseCommand(MainWindow);
+        // A close that goes hides the window at once; one kept open (a question answered
+        // Cancel) must not leave the test waiting.
+        if (IsWindow(MainWindow) && WidgetOf(MainWindow)->isVisible()) {
+            ADD_FAILURE() << "the main window stayed open";
+            EndDialog(MainWindow, 0);
+        }
     });
 }

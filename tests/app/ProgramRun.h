@@ -13,7 +13,8 @@ class ProgramRun {
 
     // Chooses path in the start-up chooser, runs ColveroMain and returns its exit code.
     // While the main window is open, whileOpen runs and then the window is closed with the
-    // close command (unless whileOpen has closed it already or closeWhenDone is false).
+    // close command (unless whileOpen has closed it already or closeWhenDone is false); a
+    // window that stays open then fails the test and is ended.
     int Run(const std::string& path, std::function<void()> whileOpen = {});
     // The same with path named on the command line instead: no chooser is answered.
     int RunWithFile(const std::string& path, std::function<void()> whileOpen = {});

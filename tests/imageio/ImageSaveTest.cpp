@@ -18,10 +18,12 @@ namespace {
 
 const std::string Saved = "Grabado con exito ...";
 
-// Saves the surface to path, answering every message; the messages shown.
+// Saves the surface to path, answering every message; the messages shown. The save says
+// it worked exactly when it told the user so.
 std::vector<ShownMessage> Save(SurfaceHandle surface, const std::string& path) {
     MessageBoxScript boxes;
-    GraphicSaveBitmapToImageFile(surface, path);
+    const bool saved = GraphicSaveBitmapToImageFile(surface, path);
+    EXPECT_EQ(saved, boxes.shown.size() == 1 && boxes.shown[0].text == Saved) << path;
     return boxes.shown;
 }
 

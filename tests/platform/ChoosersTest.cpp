@@ -19,14 +19,26 @@ namespace {
 
 struct BoxCase {
     unsigned style;
-    QMessageBox::StandardButton click;
+    QMessageBox::StandardButton click; // NoButton: the box is closed without a button
     int answer;
     QMessageBox::StandardButtons buttons;
 };
+// The button clicked (or none: the box closed) and the style's buttons.
 std::string AnswerName(const BoxCase& c) {
-    return c.answer == IDOK ? "OkOfOk" : c.answer == IDYES ? "YesOfYesNo" : "NoOfYesNo";
+    const std::string clicked = c.click == QMessageBox::Ok       ? "Ok"
+                                : c.click == QMessageBox::Yes    ? "Yes"
+                                : c.click == QMessageBox::No     ? "No"
+                                : c.click == QMessageBox::Cancel ? "Cancel"
+                                                                 : "Closed";
+    const std::string style = (c.style & 0xF) == MB_YESNOCANCEL ? "YesNoCancel"
+                              : (c.style & 0xF) == MB_YESNO     ? "YesNo"
+                                                                : "Ok";
+    return clicked + "Of" + style;
 }
 void PrintTo(const BoxCase& c, std::ostream* out) { *out << AnswerName(c); }
+
+constexpr QMessageBox::StandardButtons YesNoCancel =
+    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
 
 class RealMessageBox : public ::testing::TestWithParam<BoxCase> {};
 
@@ -42,7 +54,10 @@ TEST_P(RealMessageBox, ShowsTheTextAndAnswersWithTheButtonClicked) {
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->windowModality(), Qt::NonModal);
         EXPECT_EQ(box->standardButtons(), c.buttons);
-        box->button(c.click)->click();
+        if (c.click == QMessageBox::NoButton)
+            box->reject();
+        else
+            box->button(c.click)->click();
     });
     EXPECT_EQ(
         MessageBox(nullptr, "Realmente desea RESETEAR ?\r\nSe perderan", "Programador", c.style),
@@ -50,14 +65,17 @@ TEST_P(RealMessageBox, ShowsTheTextAndAnswersWithTheButtonClicked) {
     EXPECT_TRUE(seen);
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, RealMessageBox,
-                         ::testing::Values(BoxCase{MB_OK | MB_TASKMODAL | MB_SETFOREGROUND,
-                                                   QMessageBox::Ok, IDOK, QMessageBox::Ok},
-                                           BoxCase{MB_YESNO, QMessageBox::Yes, IDYES,
-                                                   QMessageBox::Yes | QMessageBox::No},
-                                           BoxCase{MB_YESNO, QMessageBox::No, IDNO,
-                                                   QMessageBox::Yes | QMessageBox::No}),
-                         [](const auto& info) { return AnswerName(info.param); });
+INSTANTIATE_TEST_SUITE_P(
+    Styles, RealMessageBox,
+    ::testing::Values(
+        BoxCase{MB_OK | MB_TASKMODAL | MB_SETFOREGROUND, QMessageBox::Ok, IDOK, QMessageBox::Ok},
+        BoxCase{MB_YESNO, QMessageBox::Yes, IDYES, QMessageBox::Yes | QMessageBox::No},
+        BoxCase{MB_YESNO, QMessageBox::No, IDNO, QMessageBox::Yes | QMessageBox::No},
+        BoxCase{MB_YESNO, QMessageBox::NoButton, IDNO, QMessageBox::Yes | QMessageBox::No},
+        BoxCase{MB_YESNOCANCEL, QMessageBox::No, IDNO, YesNoCancel},
+        BoxCase{MB_YESNOCANCEL, QMessageBox::Cancel, IDCANCEL, YesNoCancel},
+        BoxCase{MB_YESNOCANCEL, QMessageBox::NoButton, IDCANCEL, YesNoCancel}),
+    [](const auto& info) { return AnswerName(info.param); });
 
 class RealFileDialog : public ::testing::TestWithParam<bool> {
   protected:

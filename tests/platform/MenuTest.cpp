@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,6 +120,33 @@ TEST_F(Menus, DestroyMenuFreesTheTreeAndLeavesTheWindow) {
     ScreenRect client = GetClientRect(window);
     EXPECT_EQ(QSize(client.right - client.left, client.bottom - client.top), QSize(400, 300));
     EXPECT_EQ(GetMenuItemState(bar, Capture), 0u);
+}
+
+// An item's keys send its command while its window, or a control in it, has the focus;
+// the first shows beside the text; a greyed item's keys do nothing.
+TEST_F(Menus, KeysChooseTheirItemWhileItIsEnabled) {
+    WindowHandle canvas = AddControl(window, ControlKind::Canvas, 100, "", 0, 0, 400, 300,
+                                     WS_CHILD | WS_VISIBLE | SS_NOTIFY);
+    SetMenuItemKeys(bar, Capture, "Ctrl+Y; Ctrl+Shift+Z");
+    SetMenuItemKeys(bar, Save, "Ctrl+S");
+    QAction* capture = Item(1, 1)->menu()->actions()[0];
+    EXPECT_EQ(capture->shortcut().toString(), "Ctrl+Y");
+    EXPECT_EQ(capture->shortcuts().size(), 2);
+    ModalScript script;
+    script.steps.push_back([&](WindowHandle d) {
+        QWindow* shown = WidgetOf(d)->windowHandle();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(shown));
+        SetFocus(canvas);
+        QTest::keyClick(shown, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(shown, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(shown, Qt::Key_S, Qt::ControlModifier);
+        SetMenuItemState(bar, Capture, MFS_DISABLED);
+        QTest::keyClick(shown, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(shown, Qt::Key_Z, Qt::ControlModifier);
+        EndDialog(d, 0);
+    });
+    RunModal(window, RecordingProc);
+    EXPECT_EQ(CommandsOf(window), (std::vector<unsigned>{Capture, Capture, Save}));
 }
 
 } // namespace

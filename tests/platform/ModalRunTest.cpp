@@ -1,8 +1,11 @@
 // Modal runs: their order of events, nesting on the one thread, the close command and the
 // dialog keyboard.
+#include "platform/MessageBox.h"
 #include "platform/QtAccess.h"
 #include "tests/platform/MessageLog.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/WhenShown.h"
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -123,6 +126,50 @@ TEST_F(ModalRun, CloseCommandEndsWithZeroUnlessTheCallbackHandlesIt) {
     });
     EXPECT_EQ(RunModal(MakeDialog("Abierto"), HandlesClose), 9);
     EXPECT_TRUE(stillOpen);
+}
+
+// The way out: a message box inside a dialog inside another, all ended from the box at
+// once. Each leaves the screen at once and returns innermost first, the box as closed
+// without an answer; what starts meanwhile ends without showing; the close command no
+// longer reaches an ended dialog; afterwards runs are as before.
+TEST_F(ModalRun, EndAllModalRunsEndsEveryRunInnermostFirst) {
+    WindowHandle outer = MakeDialog("Fuera"), inner = MakeDialog("Dentro");
+    std::vector<std::string> returned;
+    bool hiddenAtOnce = false;
+    QTimer lateBoxWatch; // would close a box that shows, and say so
+    QObject::connect(&lateBoxWatch, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                returned.push_back("late box shown");
+                box->reject();
+            }
+    });
+    script.steps.push_back(Later([&](WindowHandle) {
+        returned.push_back("inner " + std::to_string(RunModal(inner, RecordingProc)));
+    }));
+    script.steps.push_back(Later([&](WindowHandle) {
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            EndAllModalRuns();
+            hiddenAtOnce =
+                !box->isVisible() && !WidgetOf(outer)->isVisible() && !WidgetOf(inner)->isVisible();
+            Log().clear();
+            SendCloseCommand(outer);
+            EXPECT_TRUE(Logged(WM_SYSCOMMAND).empty());
+        });
+        returned.push_back("box " +
+                           std::to_string(MessageBox(nullptr, "?", "Colvero", MB_YESNOCANCEL)));
+        returned.push_back("late " + std::to_string(RunModal(MakeDialog("Tarde"), RecordingProc)));
+        lateBoxWatch.start(5);
+        returned.push_back("late box " + std::to_string(MessageBox(nullptr, "?", "", MB_YESNO)));
+    }));
+    returned.push_back("outer " + std::to_string(RunModal(outer, RecordingProc)));
+    EXPECT_EQ(returned,
+              (std::vector<std::string>{"box 2", "late 0", "late box 7", "inner 0", "outer 0"}));
+    EXPECT_TRUE(hiddenAtOnce);
+    EXPECT_EQ(script.titles, (std::vector<std::string>{"Fuera", "Dentro"}));
+
+    script.steps.push_back(EndWith(4));
+    EXPECT_EQ(RunModal(MakeDialog("Otra vez"), RecordingProc), 4);
 }
 
 // Enter and Esc are commands 1 and 2 whichever control has the focus; nothing closes.

@@ -36,6 +36,7 @@ MessageBoxScript::MessageBoxScript() {
     SetMessageBoxAnswerer(
         [this](const std::string& text, const std::string& caption, unsigned style) {
             shown.push_back({text, caption, style});
+            if (whileShown) whileShown(shown.back());
             if (answers.empty()) return IDOK;
             int answer = answers.front();
             answers.pop_front();

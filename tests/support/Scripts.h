@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +23,8 @@ class MessageBoxScript {
     MessageBoxScript();
     ~MessageBoxScript();
     std::vector<ShownMessage> shown;
-    std::deque<int> answers; // IDOK, IDYES, IDNO...; IDOK when empty
+    std::deque<int> answers;                             // IDOK, IDYES, IDNO...; IDOK when empty
+    std::function<void(const ShownMessage&)> whileShown; // what the user does meanwhile
 };
 
 class FileDialogScript {
