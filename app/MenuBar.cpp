@@ -1,4 +1,5 @@
 #include "app/MenuBar.h"
+#include "grid/Journal.h"
 #include "grid/Tools.h"
 #include "platform/Menu.h"
 #include "state/State.h"
@@ -15,15 +16,19 @@ struct MenuRow {
     int level;
     const char* text;
     MenuRowKind kind;
-    unsigned id; // items only
+    unsigned id;           // items only
+    const char* keys = ""; // items only: their shortcut keys, the first shown ("; " between)
 };
 
 // clang-format off
 constexpr MenuRow Rows[] = {
     {1, "Archivos", Popup, 0},
-    {2, "Grabar", Item, CmdSave},
+    {2, "Grabar", Item, CmdSave, "Ctrl+S"},
     {2, "-", Separator, 0},
     {2, "Autor", Item, CmdAuthor},
+    {1, "Edicion", Popup, 0},
+    {2, "Deshacer", Item, CmdUndo, "Ctrl+Z"},
+    {2, "Rehacer", Item, CmdRedo, "Ctrl+Y; Ctrl+Shift+Z"},
     {1, "Opciones", Popup, 0},
     {2, "Configurador", Item, CmdConfigure},
     {1, "Raton", Popup, 0},
@@ -48,6 +53,12 @@ void AppendTools(MenuHandle menu, MouseButton button) {
     }
 }
 
+// Greyed when there is nothing to take back, or to put back.
+void ShowUndoRedoState() {
+    SetMenuItemState(MenuBar, CmdUndo, CanUndo() ? 0 : MFS_DISABLED);
+    SetMenuItemState(MenuBar, CmdRedo, CanRedo() ? 0 : MFS_DISABLED);
+}
+
 } // namespace
 
 MenuHandle BuildMenuBar(WindowHandle window) {
@@ -64,12 +75,17 @@ MenuHandle BuildMenuBar(WindowHandle window) {
             break;
         }
         case Separator: AppendMenu(parent, MF_SEPARATOR, 0, row.text); break;
-        case Item: AppendMenu(parent, MF_STRING, row.id, row.text); break;
+        case Item:
+            AppendMenu(parent, MF_STRING, row.id, row.text);
+            SetMenuItemKeys(parent, row.id, row.keys);
+            break;
         case LeftTools: AppendTools(parent, MouseButton::Left); break;
         case RightTools: AppendTools(parent, MouseButton::Right); break;
         }
     }
     SetMenu(window, MenuBar);
+    ShowUndoRedoState();
+    SetJournalListener(ShowUndoRedoState);
     return MenuBar;
 }
 

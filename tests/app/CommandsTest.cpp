@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -60,6 +61,18 @@ TEST_F(Commands, CancelledSaveWritesNothingAndForgetsTheName) {
 }
 
 // Cells painted on the canvas reach the saved file at the image's own size.
+// Ctrl+S is "Grabar" while the canvas holds the focus.
+TEST_F(Commands, CtrlSSaves) {
+    run.Run(picture, [&] {
+        QWindow* window = WidgetOf(MainWindow)->windowHandle();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        SetFocus(GetDlgItem(MainWindow, CanvasControlId));
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        ASSERT_EQ(run.files.requests.size(), 2u);
+        EXPECT_TRUE(run.files.requests[1].save);
+    });
+}
+
 TEST_F(Commands, SaveWritesTheEditedPixels) {
     const std::string saved = run.folder.File("editada.png");
     run.Run(picture, [&] {
