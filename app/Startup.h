@@ -2,3 +2,9 @@
 // The program's entry after the toolkit is up: start-up, the main window's modal run,
 // and shut-down. Always answers exit code 0.
 int ColveroMain();
+
+// Start-up's loading of the chosen picture, ImageFileName, into ImageBitmap, ImageWidth and
+// ImageHeight. A picture with a side above MaxImageSide is refused with the refusal message,
+// by the size its header states when it states one, before anything is decoded. False when
+// there is nothing to edit, after the user has been told why.
+bool LoadChosenImage();
