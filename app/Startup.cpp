@@ -36,24 +36,33 @@ void ReleaseSurface(SurfaceHandle& surface) {
 
 bool TooLarge() { return ImageWidth > MaxImageSide || ImageHeight > MaxImageSide; }
 
-// Loads the chosen image and, when it is accepted, runs the main window.
+// Runs the main window on the chosen image when it can be edited.
 void EditImage() {
-    // A picture too large to edit is refused by the size its header states, before it
-    // costs the time and memory of decoding (and before the codecs' own limits refuse it
-    // as unreadable).
-    if (ReadImageSize(ImageFileName, ImageWidth, ImageHeight) && TooLarge()) return RefuseImage();
-    ImageBitmap = GraphicLoadImageFileToBitmap(ImageFileName, 0, 0);
-    // The loader has already told the user why the file cannot be read; with no
-    // picture there is nothing to edit.
-    if (ImageBitmap == 0) return;
-    SelectTarget(ImageBitmap);
-    GetSurfaceSize(ImageWidth, ImageHeight);
-    if (TooLarge()) return RefuseImage();
+    if (!LoadChosenImage()) return;
     MessageBox(nullptr, SizeText(ImageWidth, ImageHeight), DefaultCaption, NoticeStyle);
     RunMainWindow();
 }
 
 } // namespace
+
+bool LoadChosenImage() {
+    // A picture too large to edit is refused by the size its header states, before it
+    // costs the time and memory of decoding (and before the codecs' own limits refuse it
+    // as unreadable).
+    if (ReadImageSize(ImageFileName, ImageWidth, ImageHeight) && TooLarge()) {
+        RefuseImage();
+        return false;
+    }
+    ImageBitmap = GraphicLoadImageFileToBitmap(ImageFileName, 0, 0);
+    // The loader has already told the user why the file cannot be read; with no
+    // picture there is nothing to edit.
+    if (ImageBitmap == 0) return false;
+    SelectTarget(ImageBitmap);
+    GetSurfaceSize(ImageWidth, ImageHeight);
+    if (!TooLarge()) return true;
+    RefuseImage();
+    return false;
+}
 
 int ColveroMain(const std::string& file) {
     if (!StartCodecService()) {

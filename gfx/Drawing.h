@@ -64,3 +64,10 @@ Rect DrawBox(Surface& target, int x1, int y1, int x2, int y2, Colour border, Col
 Rect CopySurface(Surface& target, const Surface& source);
 Rect CopySurfaceAt(Surface& target, const Surface& source, int x, int y, MixMode mode);
 std::vector<std::uint8_t> ReadAllPixels(const Surface& source);
+// The pixels of ClearTarget(target, White), CopySurfaceAt(target, source, x, y, And) and,
+// when copy is given, CopySurface(*copy, target), made in one pass over the target's rows:
+// white where the source does not lie, the source's pixels (ANDed with white) where it
+// does, each row written once to the target and once to copy. Like the clear, it leaves
+// the target's position at (0, 0). What it draws on copy is recorded nowhere: a canvas
+// control's surface given as copy shows it at the control's next Refresh.
+Rect ComposeOnWhite(Surface& target, const Surface& source, int x, int y, Surface* copy);

@@ -1,4 +1,5 @@
 #include "grid/CanvasView.h"
+#include "gfx/CanvasControl.h"
 #include "gfx/Drawing.h"
 #include "grid/Panning.h"
 #include "grid/Tools.h"
@@ -45,13 +46,12 @@ void CreateCanvas(WindowHandle owner) {
     if (canvas) previousCanvasProc = SubclassWindow(canvas, CanvasProc);
 }
 
+// The view cleared to white, the paper ANDed in at its placement and the view copied onto
+// the canvas, in one pass over the view's rows; then the canvas is shown once, whole.
 void RefreshView() {
-    SelectTarget(ViewBitmap);
-    ClearTarget(White);
-    // On the white view an AND leaves exactly the paper's pixels where the paper lies.
-    CopySurfaceAt(PaperBitmap, PaperPlacement.left, PaperPlacement.top, MixMode::And);
+    ComposeOnWhite(SurfaceOf(ViewBitmap), SurfaceOf(PaperBitmap), PaperPlacement.left,
+                   PaperPlacement.top, CanvasSurface(MainWindow, CanvasControlId));
     SelectTarget(MainWindow, CanvasControlId, false); // immediate from now on
-    CopySurface(ViewBitmap);
     Refresh();
     ++compositions;
 }
