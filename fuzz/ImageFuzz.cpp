@@ -1,7 +1,8 @@
-// Any file's bytes through the image load path as start-up takes it: loading, the size
-// check, and the grid built on the paper. Properties: a loaded picture has a size of at
-// least 1 x 1; one larger than 1071 on a side builds no grid; otherwise every cell keeps
-// its pixel's colour, its box shows that colour inside the black mesh on the paper.
+// Any file's bytes through the image load path as start-up takes it (LoadChosenImage: the
+// header's size, loading, the size check), and the grid built on the paper. Properties: an
+// accepted picture is 1 x 1 to 1071 x 1071; every cell keeps its pixel's colour, its box
+// shows that colour inside the black mesh on the paper.
+#include "app/Startup.h"
 #include "fuzz/FuzzSupport.h"
 #include "grid/PixelGrid.h"
 #include "imageio/ImageLoad.h"
@@ -41,15 +42,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ImageFileName = FuzzFolder() + "picture";
     WriteFileBytes(ImageFileName, data, size);
-    ImageBitmap = GraphicLoadImageFileToBitmap(ImageFileName, 0, 0);
-    if (ImageBitmap == 0) return 0;
-    SelectTarget(ImageBitmap);
-    GetSurfaceSize(ImageWidth, ImageHeight);
-    FUZZ_CHECK(ImageWidth >= 1 && ImageHeight >= 1);
-    if (ImageWidth <= MaxImageSide && ImageHeight <= MaxImageSide) {
+    if (LoadChosenImage()) {
+        FUZZ_CHECK(ImageWidth >= 1 && ImageHeight >= 1 && ImageWidth <= MaxImageSide &&
+                   ImageHeight <= MaxImageSide);
         BuildGrid(ImageWidth, ImageHeight);
         CheckGrid();
     }
+    if (ImageBitmap == 0) return 0; // refused by its header, or unreadable
     SelectTarget(ImageBitmap);
     DestroySurface();
     ImageBitmap = 0;
