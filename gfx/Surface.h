@@ -24,12 +24,19 @@ class Surface {
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    std::uint32_t* Row(int y) { return pixels_.get() + static_cast<std::size_t>(y) * width_; }
+    std::uint32_t* Row(int y) { return Pixels() + static_cast<std::size_t>(y) * width_; }
     const std::uint32_t* Row(int y) const {
         return pixels_.get() + static_cast<std::size_t>(y) * width_;
     }
-    std::uint32_t* Pixels() { return pixels_.get(); }
+    std::uint32_t* Pixels() {
+        stamp_ = ++lastStamp_;
+        return pixels_.get();
+    }
     const std::uint32_t* Pixels() const { return pixels_.get(); }
+    // Taken anew, from one count for all surfaces, whenever the pixels are handed out to
+    // be changed: while a surface's stamp stays the same its pixels have not changed, and
+    // no other surface ever has that stamp.
+    std::uint64_t Stamp() const { return stamp_; }
     std::size_t ByteCount() const { return static_cast<std::size_t>(width_) * height_ * 4; }
 
     DrawingState state;
@@ -37,4 +44,6 @@ class Surface {
   private:
     int width_, height_;
     std::unique_ptr<std::uint32_t[]> pixels_;
+    std::uint64_t stamp_ = ++lastStamp_;
+    static inline std::uint64_t lastStamp_ = 0;
 };
