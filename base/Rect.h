@@ -20,3 +20,8 @@ inline Rect Union(const Rect& a, const Rect& b) {
     return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
                 std::max(a.bottom, b.bottom)};
 }
+
+// The same rectangle moved by (dx, dy).
+inline Rect Offset(const Rect& r, int dx, int dy) {
+    return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}

@@ -29,7 +29,7 @@ void Repaint(CanvasRecord& canvas, Rect r) {
 } // namespace
 
 void RegisterCanvasControl(WindowHandle window, int controlId, int width, int height,
-                           RepaintHook repaint) {
+                           RepaintHook repaint, ScrollHook scroll) {
     UnregisterCanvasControl(window, controlId);
     auto canvas = std::make_unique<CanvasRecord>();
     canvas->window = window;
@@ -37,6 +37,7 @@ void RegisterCanvasControl(WindowHandle window, int controlId, int width, int he
     // A control whose surface cannot be had still exists, as an empty surface.
     canvas->surface = std::make_unique<Surface>(width, height);
     canvas->repaint = std::move(repaint);
+    canvas->scroll = std::move(scroll);
     Surface& s = *canvas->surface;
     std::fill_n(s.Pixels(), static_cast<std::size_t>(s.Width()) * s.Height(),
                 PixelFromColour(SystemButtonFace));
@@ -82,4 +83,9 @@ void GrowChanged(CanvasRecord& canvas, const Rect& r) {
 
 void Refresh() {
     if (CurrentTarget.canvas) Repaint(*CurrentTarget.canvas, Bounds(*CurrentTarget.surface));
+}
+
+void Refresh(const Rect& area) {
+    CanvasRecord* canvas = CurrentTarget.canvas;
+    if (canvas) Repaint(*canvas, Union(canvas->changed, ClipTo(*CurrentTarget.surface, area)));
 }

@@ -30,6 +30,11 @@ void DrawBox(int x1, int y1, int x2, int y2, Colour border, Colour fill);
 void CopySurface(SurfaceHandle source);
 void CopySurfaceAt(SurfaceHandle source, int x, int y, MixMode mode);
 void Refresh();
+// Shows `area` of a canvas control (and what else waits to be shown) at once.
+void Refresh(const Rect& area);
+// Moves the target's pixels by (dx, dy) as ScrollSurface does; on a canvas control the
+// screen moves with them, and the uncovered band is for the caller to draw and show.
+void ScrollTarget(int dx, int dy);
 void GetSurfaceSize(int& width, int& height);
 void GetPosition(int& x, int& y);
 void SetPosition(int x, int y);
@@ -71,3 +76,11 @@ std::vector<std::uint8_t> ReadAllPixels(const Surface& source);
 // the target's position at (0, 0). What it draws on copy is recorded nowhere: a canvas
 // control's surface given as copy shows it at the control's next Refresh.
 Rect ComposeOnWhite(Surface& target, const Surface& source, int x, int y, Surface* copy);
+// The same within `area` of the target only (and the same area of copy); the rest of both
+// keeps its pixels. Returns the area clipped to the target.
+Rect ComposeOnWhite(Surface& target, const Surface& source, int x, int y, Surface* copy,
+                    const Rect& area);
+// Moves the target's pixels by (dx, dy) within it: what moves past an edge is lost, and
+// the band uncovered at the other edge keeps its old pixels, for the caller to draw.
+// Returns where the moved pixels now lie (empty when none stayed on the target).
+Rect ScrollSurface(Surface& target, int dx, int dy);

@@ -11,6 +11,7 @@ struct CanvasRecord {
     int controlId = 0;
     std::unique_ptr<Surface> surface;
     RepaintHook repaint;
+    ScrollHook scroll;     // may be empty
     Rect changed;          // control pixels drawn since the last repaint; empty when none
     bool buffered = false; // buffered: shown at Refresh; immediate: after every operation
 };

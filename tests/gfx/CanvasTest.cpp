@@ -50,6 +50,28 @@ TEST_F(CanvasTest, BufferedModeCollectsTheChangedRectangleUntilRefresh) {
     EXPECT_TRUE(Changed().Empty());
 }
 
+// What waits to be shown moves with the pixels; the screen moves through the scroll hook,
+// and without one the moved pixels are shown again; Refresh of an area shows what waits too.
+TEST_F(CanvasTest, ScrollingMovesWhatWaitsToBeShown) {
+    std::vector<std::pair<int, int>> scrolled;
+    RegisterCanvasControl(
+        window, Id, 6, 4, [this](const Rect& r) { shown.push_back(r); },
+        [&scrolled](int dx, int dy) { scrolled.emplace_back(dx, dy); });
+    SelectTarget(window, Id, true);
+    WritePixel(4, 1, Black);
+    ScrollTarget(1, 2);
+    EXPECT_EQ(scrolled, (std::vector<std::pair<int, int>>{{1, 2}}));
+    EXPECT_EQ(Changed(), (Rect{5, 3, 6, 4}));
+    EXPECT_EQ(TargetPicture(5, 3, 1, 1), Rows({"K"}));
+    Refresh(Rect{0, 0, 1, 4});
+    EXPECT_EQ(shown, (std::vector<Rect>{{0, 0, 6, 4}})); // both corners: their bounding box
+
+    RegisterCanvasControl(window, Id, 6, 4, [this](const Rect& r) { shown.push_back(r); });
+    SelectTarget(window, Id, false);
+    ScrollTarget(-2, 0);
+    EXPECT_EQ(shown.back(), (Rect{0, 0, 4, 4}));
+}
+
 TEST_F(CanvasTest, ImmediateModeShowsEachOperationBeforeItReturns) {
     SelectTarget(window, Id, true);
     SelectTarget(window, Id, false); // selecting again without the flag: immediate
