@@ -36,6 +36,12 @@ void CanvasWidget::RepaintClient(const QRect& client) {
     repaint(client.translated(border_, border_));
 }
 
+// The toolkit moves the pixels it holds for the window, when nothing lies over the
+// control, and otherwise repaints the client area later.
+void CanvasWidget::ScrollClient(int dx, int dy) {
+    scroll(dx, dy, rect().adjusted(border_, border_, -border_, -border_));
+}
+
 // The surface is drawn 1:1 at the client origin; on a high-density screen the toolkit
 // enlarges it, and without smoothing every pixel stays a sharp square.
 void CanvasWidget::paintEvent(QPaintEvent* event) {

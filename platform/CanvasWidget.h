@@ -13,6 +13,9 @@ class CanvasWidget : public QWidget {
     int Border() const { return border_; }
     // Shows the surface's rectangle (client pixels) before returning.
     void RepaintClient(const QRect& client);
+    // Moves what the client area shows by (dx, dy); the band uncovered is repainted later,
+    // or by RepaintClient.
+    void ScrollClient(int dx, int dy);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

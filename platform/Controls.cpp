@@ -50,7 +50,8 @@ QWidget* MakeButton(WindowObject* control) {
 }
 
 // The canvas's surface is its client area, registered with the drawing layer under
-// (dialog, id); a repaint of the layer shows on screen before the drawing returns.
+// (dialog, id); a repaint of the layer shows on screen before the drawing returns, and
+// a scroll moves what the screen shows.
 QWidget* MakeCanvas(WindowObject* control, QWidget* parent, int width, int height) {
     auto* canvas = new CanvasWidget(control, parent, control->style & WS_BORDER);
     // Without the notify style the control takes no pointer input: the mouse reaches
@@ -58,12 +59,16 @@ QWidget* MakeCanvas(WindowObject* control, QWidget* parent, int width, int heigh
     if (!(control->style & SS_NOTIFY)) canvas->setAttribute(Qt::WA_TransparentForMouseEvents);
     int border = canvas->Border();
     QPointer<CanvasWidget> shown(canvas);
-    RegisterCanvasControl(control->dialog, control->id, std::max(0, width - 2 * border),
-                          std::max(0, height - 2 * border), [shown](const Rect& r) {
-                              if (shown)
-                                  shown->RepaintClient(
-                                      QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
-                          });
+    RegisterCanvasControl(
+        control->dialog, control->id, std::max(0, width - 2 * border),
+        std::max(0, height - 2 * border),
+        [shown](const Rect& r) {
+            if (shown)
+                shown->RepaintClient(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
+        },
+        [shown](int dx, int dy) {
+            if (shown) shown->ScrollClient(dx, dy);
+        });
     return canvas;
 }
 
