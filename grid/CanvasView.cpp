@@ -2,10 +2,15 @@
 #include "gfx/CanvasControl.h"
 #include "gfx/Drawing.h"
 #include "grid/Panning.h"
+#include "grid/SaturatedSum.h"
+#include "grid/ShownView.h"
 #include "grid/Tools.h"
 #include "platform/Window.h"
 #include "state/State.h"
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -27,6 +32,44 @@ void Press(MouseButton button, int x, int y) {
 void Drag(int x, int y) {
     const Tool* tool = ChosenTool(MouseButton::Left);
     if (tool && tool->drag) tool->drag(x, y);
+}
+
+// The view's area composed again from the paper, copied onto the canvas and shown.
+void ComposeArea(const Rect& area) {
+    const Rect composed =
+        ComposeOnWhite(SurfaceOf(ViewBitmap), SurfaceOf(PaperBitmap), PaperPlacement.left,
+                       PaperPlacement.top, CanvasSurface(MainWindow, CanvasControlId), area);
+    SelectTarget(MainWindow, CanvasControlId, false);
+    Refresh(composed);
+}
+
+// A rectangle of paper pixels in view pixels, held at the ends of the int range.
+Rect OnView(const Rect& paper) {
+    const std::int64_t x = PaperPlacement.left, y = PaperPlacement.top;
+    return Rect{SaturatedSum(paper.left, x), SaturatedSum(paper.top, y),
+                SaturatedSum(paper.right, x), SaturatedSum(paper.bottom, y)};
+}
+
+// The part [from, to) of a view side of `length` pixels that a move by d uncovers on the
+// view or on the canvas, whose side (`shown` pixels) ends before the view's.
+std::pair<int, int> Uncovered(int length, int shown, int d) {
+    if (d > 0) return {0, d};
+    if (d < 0) return {std::min(length, shown) + d, length};
+    return {0, 0};
+}
+
+// The paper moved by (dx, dy), less than the view each way: what the view and the canvas
+// show moves with it, and only the bands it uncovers are composed.
+void ScrollView(int dx, int dy) {
+    Surface& view = SurfaceOf(ViewBitmap);
+    ScrollSurface(view, dx, dy);
+    SelectTarget(MainWindow, CanvasControlId, false);
+    ScrollTarget(dx, dy);
+    const Surface* canvas = CanvasSurface(MainWindow, CanvasControlId);
+    const auto [left, right] = Uncovered(view.Width(), canvas ? canvas->Width() : 0, dx);
+    const auto [top, bottom] = Uncovered(view.Height(), canvas ? canvas->Height() : 0, dy);
+    ComposeArea(Rect{left, 0, right, view.Height()});
+    ComposeArea(Rect{0, top, view.Width(), bottom});
 }
 
 void LeftButtonUp() {
@@ -53,6 +96,21 @@ void RefreshView() {
                    PaperPlacement.top, CanvasSurface(MainWindow, CanvasControlId));
     SelectTarget(MainWindow, CanvasControlId, false); // immediate from now on
     Refresh();
+    NoteViewComposed();
+    ++compositions;
+}
+
+void UpdateView() {
+    const ViewChanges changes = ChangesSinceComposed();
+    const bool moved = changes.dx != 0 || changes.dy != 0;
+    if (!changes.known || (moved && !changes.paper.Empty()) || std::abs(changes.dx) >= ViewWidth ||
+        std::abs(changes.dy) >= ViewHeight)
+        return RefreshView();
+    if (moved)
+        ScrollView(static_cast<int>(changes.dx), static_cast<int>(changes.dy));
+    else
+        ComposeArea(OnView(changes.paper));
+    NoteViewComposed();
     ++compositions;
 }
 

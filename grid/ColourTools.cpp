@@ -41,7 +41,7 @@ void PaintStep(int x, int y, CellPaint paint) {
     const CellPosition cell = CellUnderMouse(x, y);
     if (!IsGridCell(cell.column, cell.row)) return; // not even a recomposition
     paint(cell);
-    RefreshView();
+    UpdateView();
 }
 
 void EndPainting() {
@@ -50,11 +50,11 @@ void EndPainting() {
 }
 
 void UndoStroke() {
-    if (UndoStep()) RefreshView();
+    if (UndoStep()) UpdateView();
 }
 
 void RedoStroke() {
-    if (RedoStep()) RefreshView();
+    if (RedoStep()) UpdateView();
 }
 
 void CaptureColourAt(int x, int y) {

@@ -43,7 +43,7 @@ bool MoveByKey(unsigned key, Placement& p) {
 } // namespace
 
 void PanByKey(unsigned key) {
-    if (MoveByKey(key, PaperPlacement)) RefreshView();
+    if (MoveByKey(key, PaperPlacement)) UpdateView();
 }
 
 void PanByWheel(int delta) {
@@ -52,7 +52,7 @@ void PanByWheel(int delta) {
         StepIf(p.top > TopBound(), p.top, -WheelStep);
     else
         StepIf(p.top < 0, p.top, WheelStep);
-    RefreshView(); // also when the step could not be made
+    UpdateView(); // also when the step could not be made
 }
 
 void StartDrag(int x, int y) {
@@ -76,7 +76,7 @@ void DragTo(int x, int y) {
     p.top = SaturatedSum(p.top, y - lastY);
     lastX = x;
     lastY = y;
-    RefreshView();
+    UpdateView();
 }
 
 void EndDrag() {

@@ -3,6 +3,7 @@
 #include "grid/GridPaper.h"
 #include "grid/Journal.h"
 #include "grid/SavedPicture.h"
+#include "grid/ShownView.h"
 #include "state/State.h"
 #include <vector>
 
@@ -59,8 +60,10 @@ void RepaintCell(int column, int row, Colour colour) {
     const Colour paint = colour & 0xFFFFFF;
     const GridCell cell = Cell(column, row);
     const Colour before = ReadPixel(SurfaceOf(ImageBitmap), column, row);
-    SelectTarget(PaperBitmap);
-    DrawBox(cell.left, cell.top, cell.right, cell.bottom, Black, paint);
+    Surface& paper = SurfaceOf(PaperBitmap);
+    const std::uint64_t stamp = paper.Stamp();
+    NotePaperChange(DrawBox(paper, cell.left, cell.top, cell.right, cell.bottom, Black, paint),
+                    stamp);
     SelectTarget(ImageBitmap);
     WritePixel(column, row, paint);
     // Every cell change passes here: the journal and the unsaved edits learn of it here
