@@ -132,7 +132,7 @@ void PaintStep(benchmark::State& state, int columns, int rows) {
         const std::string size = std::to_string(side);
         const std::string name = "BM_PaintStep/" + size + "x" + size;
         benchmark::RegisterBenchmark(name.c_str(), PaintStep, side, side)
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMicrosecond);
     }
     return true;
 }();
