@@ -73,7 +73,8 @@ TEST_F(ViewUpdateTest, EveryStepOfARandomWalkShowsThePlainComposition) {
         case 2:
             LeftButtonMode = MovePaper;
             Press(x, y);
-            Move(x + pick(-2 * ViewWidth, 2 * ViewWidth), y + pick(-ViewHeight / 4, ViewHeight / 4));
+            Move(x + pick(-2 * ViewWidth, 2 * ViewWidth),
+                 y + pick(-ViewHeight / 4, ViewHeight / 4));
             Release(0, 0);
             break;
         case 3:
