@@ -108,8 +108,9 @@ void PrintGoals(const RatioReporter& reporter, std::FILE* out) {
         if (!time || (goal.baseline && !base)) continue;
         if (goal.baseline) {
             const double ratio = *time / *base;
-            std::fprintf(out, "%-22s %-22s %9.2fx %9.2fx %s\n", goal.name, goal.baseline, ratio,
-                         goal.limit, Verdict(ratio, goal.limit));
+            // Two decimals, or four for a step that costs under a hundredth of its baseline.
+            std::fprintf(out, "%-22s %-22s %9.*fx %9.2fx %s\n", goal.name, goal.baseline,
+                         ratio < 0.01 ? 4 : 2, ratio, goal.limit, Verdict(ratio, goal.limit));
         } else {
             const double ms = *time * 1e3;
             std::fprintf(out, "%-22s %-22s %7.2f ms %7.2f ms %s\n", goal.name, "-", ms, goal.limit,
