@@ -66,8 +66,9 @@ void ScrollView(int dx, int dy) {
     SelectTarget(MainWindow, CanvasControlId, false);
     ScrollTarget(dx, dy);
     const Surface* canvas = CanvasSurface(MainWindow, CanvasControlId);
-    const auto [left, right] = Uncovered(view.Width(), canvas ? canvas->Width() : 0, dx);
-    const auto [top, bottom] = Uncovered(view.Height(), canvas ? canvas->Height() : 0, dy);
+    const Surface& shown = canvas ? *canvas : view;
+    const auto [left, right] = Uncovered(view.Width(), shown.Width(), dx);
+    const auto [top, bottom] = Uncovered(view.Height(), shown.Height(), dy);
     ComposeArea(Rect{left, 0, right, view.Height()});
     ComposeArea(Rect{0, top, view.Width(), bottom});
 }
