@@ -16,6 +16,12 @@ struct Cached {
 };
 Cached cache;
 
+bool SameFont(const Font& a, const Font& b) {
+    return a.face == b.face && a.points == b.points && a.weight == b.weight;
+}
+
+} // namespace
+
 QFont QtFontOf(const Font& description) {
     const FontRendering rendering = RenderingOf(description);
     QStringList families;
@@ -26,12 +32,6 @@ QFont QtFontOf(const Font& description) {
     font.setWeight(static_cast<QFont::Weight>(rendering.weight));
     return font;
 }
-
-bool SameFont(const Font& a, const Font& b) {
-    return a.face == b.face && a.points == b.points && a.weight == b.weight;
-}
-
-} // namespace
 
 const TextFont* CurrentTextFont() {
     if (!QGuiApplication::instance()) return nullptr;

@@ -1,8 +1,12 @@
 #pragma once
-// The rendering font behind a font description, for the text sources of gfx/ only.
+// The rendering font behind a font description, for the text sources of gfx/ and for the
+// window layer, which gives its widgets the same fonts.
 #include "gfx/Font.h"
 #include <QFont>
 #include <QFontMetrics>
+
+// The toolkit font of a description, as RenderingOf tells.
+QFont QtFontOf(const Font& description);
 
 struct TextFont {
     QFont font;

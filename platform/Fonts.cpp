@@ -1,18 +1,6 @@
 #include "platform/Fonts.h"
-#include <QStringList>
 #include <cstdint>
 #include <cstdlib>
-
-QFont QtFontOf(const Font& description) {
-    const FontRendering rendering = RenderingOf(description);
-    QStringList families;
-    for (const std::string& family : rendering.families) families << QString::fromStdString(family);
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(rendering.pixelSize);
-    font.setWeight(static_cast<QFont::Weight>(rendering.weight));
-    return font;
-}
 
 int MulDiv(int a, int b, int c) {
     if (c == 0) return 0;

@@ -1,10 +1,7 @@
 #pragma once
 // Fonts for widgets: the same faces and pixel sizes the drawing layer renders with.
-#include "gfx/Font.h"
+#include "gfx/TextFont.h" // QtFontOf
 #include <QFont>
-
-// The toolkit font of a description, as RenderingOf tells.
-QFont QtFontOf(const Font& description);
 
 // The dialogs' own font (the one that sets the size of a dialog unit).
 QFont DialogFont();
