@@ -226,53 +226,19 @@ TEST_P(CloseWithOtherWindow, ClosesEverythingAtOnceOrNothing) {
     EXPECT_EQ(std::filesystem::exists(run.folder.File("Mis Colores.log")), c.favouritesWritten);
 }
 
-using Asked = std::vector<std::string>;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Windows, CloseWithOtherWindow,
     ::testing::Values(
-        OtherWindowCase{
-            "CapturedColour", Other::CapturedColour, false, false, {}, {}, false, false},
-        OtherWindowCase{"CapturedColourUnsaved",
-                        Other::CapturedColour,
-                        true,
-                        false,
-                        {IDNO},
-                        {"picture"},
-                        false,
-                        false},
-        OtherWindowCase{"ConfigurationUnsaved",
-                        Other::Configuration,
-                        true,
-                        false,
-                        {IDNO},
-                        {"picture"},
-                        false,
-                        false},
-        OtherWindowCase{"Favourites", Other::Favourites, false, false, {}, {}, false, false},
-        OtherWindowCase{"FavouritesUnsaved",
-                        Other::Favourites,
-                        false,
-                        true,
-                        {IDNO},
-                        {"favourites"},
-                        false,
-                        false},
-        OtherWindowCase{"BothUnsaved",
-                        Other::Favourites,
-                        true,
-                        true,
-                        {IDNO, IDYES},
-                        {"picture", "favourites"},
-                        true,
-                        false},
-        OtherWindowCase{"BothUnsavedCancelled",
-                        Other::Favourites,
-                        true,
-                        true,
-                        {IDCANCEL},
-                        {"picture", "picture"},
-                        false,
-                        true}),
+        //              name                     window                 edits  swatch answers          asked                      written open
+        OtherWindowCase{"CapturedColour",        Other::CapturedColour, false, false, {},              {},                        false, false},
+        OtherWindowCase{"CapturedColourUnsaved", Other::CapturedColour, true,  false, {IDNO},          {"picture"},               false, false},
+        OtherWindowCase{"ConfigurationUnsaved",  Other::Configuration,  true,  false, {IDNO},          {"picture"},               false, false},
+        OtherWindowCase{"Favourites",            Other::Favourites,     false, false, {},              {},                        false, false},
+        OtherWindowCase{"FavouritesUnsaved",     Other::Favourites,     false, true,  {IDNO},          {"favourites"},            false, false},
+        OtherWindowCase{"BothUnsaved",           Other::Favourites,     true,  true,  {IDNO, IDYES},   {"picture", "favourites"}, true,  false},
+        OtherWindowCase{"BothUnsavedCancelled",  Other::Favourites,     true,  true,  {IDCANCEL},      {"picture", "picture"},    false, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace
