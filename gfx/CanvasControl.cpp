@@ -82,7 +82,7 @@ void GrowChanged(CanvasRecord& canvas, const Rect& r) {
 }
 
 void Refresh() {
-    if (CurrentTarget.canvas) Repaint(*CurrentTarget.canvas, Bounds(*CurrentTarget.surface));
+    if (CurrentTarget.canvas) Refresh(Bounds(*CurrentTarget.surface));
 }
 
 void Refresh(const Rect& area) {

@@ -1,6 +1,7 @@
 #include "grid/CanvasView.h"
 #include "gfx/CanvasControl.h"
 #include "gfx/Drawing.h"
+#include "gfx/RectOps.h"
 #include "grid/Panning.h"
 #include "grid/SaturatedSum.h"
 #include "grid/ShownView.h"
@@ -39,7 +40,7 @@ void ComposeArea(const Rect& area) {
     const Rect composed =
         ComposeOnWhite(SurfaceOf(ViewBitmap), SurfaceOf(PaperBitmap), PaperPlacement.left,
                        PaperPlacement.top, CanvasSurface(MainWindow, CanvasControlId), area);
-    SelectTarget(MainWindow, CanvasControlId, false);
+    SelectTarget(MainWindow, CanvasControlId, false); // immediate from now on
     Refresh(composed);
 }
 
@@ -93,10 +94,7 @@ void CreateCanvas(WindowHandle owner) {
 // The view cleared to white, the paper ANDed in at its placement and the view copied onto
 // the canvas, in one pass over the view's rows; then the canvas is shown once, whole.
 void RefreshView() {
-    ComposeOnWhite(SurfaceOf(ViewBitmap), SurfaceOf(PaperBitmap), PaperPlacement.left,
-                   PaperPlacement.top, CanvasSurface(MainWindow, CanvasControlId));
-    SelectTarget(MainWindow, CanvasControlId, false); // immediate from now on
-    Refresh();
+    ComposeArea(Bounds(SurfaceOf(ViewBitmap)));
     NoteViewComposed();
     ++compositions;
 }

@@ -62,8 +62,8 @@ void RepaintCell(int column, int row, Colour colour) {
     const Colour before = ReadPixel(SurfaceOf(ImageBitmap), column, row);
     Surface& paper = SurfaceOf(PaperBitmap);
     const std::uint64_t stamp = paper.Stamp();
-    NotePaperChange(DrawBox(paper, cell.left, cell.top, cell.right, cell.bottom, Black, paint),
-                    stamp);
+    const Rect drawn = DrawBox(paper, cell.left, cell.top, cell.right, cell.bottom, Black, paint);
+    NotePaperChange(drawn, stamp, paper.Stamp());
     SelectTarget(ImageBitmap);
     WritePixel(column, row, paint);
     // Every cell change passes here: the journal and the unsaved edits learn of it here

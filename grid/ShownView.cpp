@@ -30,9 +30,9 @@ void NoteViewComposed() {
     shown = Shown{true, PaperPlacement.left, PaperPlacement.top, Now(), Rect{}};
 }
 
-void NotePaperChange(const Rect& area, std::uint64_t before) {
+void NotePaperChange(const Rect& area, std::uint64_t before, std::uint64_t after) {
     if (!shown.known || shown.stamps.paper != before) return; // already behind
-    shown.stamps.paper = SurfaceOf(PaperBitmap).Stamp();
+    shown.stamps.paper = after;
     shown.stale = Union(shown.stale, area);
 }
 

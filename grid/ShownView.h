@@ -11,8 +11,9 @@
 // PaperPlacement.
 void NoteViewComposed();
 
-// From RepaintCell only: it drew `area` of the paper, whose stamp was `before`.
-void NotePaperChange(const Rect& area, std::uint64_t before);
+// From RepaintCell only: it drew `area` of the paper, whose stamp went from `before` to
+// `after`.
+void NotePaperChange(const Rect& area, std::uint64_t before, std::uint64_t after);
 
 // What has changed since the view was last composed, when that is known: how far the
 // paper has moved, and the paper's pixels that have changed.
