@@ -1,9 +1,7 @@
 #include "platform/FilesFolder.h"
 #include "platform/Program.h"
-#include <cerrno>
-#include <cstdlib>
+#include "platform/UserFolders.h"
 #include <optional>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,32 +14,12 @@ bool Exists(const std::string& path) {
     return lstat(path.c_str(), &info) == 0;
 }
 
-std::string HomeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home && *home) return home;
-    const passwd* user = getpwuid(getuid());
-    return user && user->pw_dir ? user->pw_dir : "";
-}
-
-std::string WithoutFinalSlashes(std::string folder) {
-    while (!folder.empty() && folder.back() == '/') folder.pop_back();
-    return folder;
-}
-
-std::string UserConfigurationFolder() {
-    const char* base = std::getenv("XDG_CONFIG_HOME");
-    // A relative value is to be ignored, as an unset one.
-    const std::string root =
-        base && base[0] == '/' ? base : WithoutFinalSlashes(HomeFolder()) + "/.config";
-    return WithoutFinalSlashes(root) + "/colvero/";
-}
-
 std::string Choose() {
     const std::string beside = ExecutableFolder();
     if (access(beside.c_str(), W_OK) == 0 || Exists(beside + SettingsFileName) ||
         Exists(beside + FavouritesFileName))
         return beside;
-    return UserConfigurationFolder();
+    return UserFolder("XDG_CONFIG_HOME", ".config");
 }
 
 } // namespace
@@ -51,16 +29,6 @@ std::string FilesFolder() {
     return *chosen;
 }
 
-bool MakeFilesFolder() {
-    const std::string folder = FilesFolder();
-    // Each missing folder along the path, from the outermost in.
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (!Exists(part) && mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    }
-    struct stat info {};
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
+bool MakeFilesFolder() { return MakePrivateFolder(FilesFolder()); }
 
 void ForgetFilesFolder() { chosen.reset(); }
