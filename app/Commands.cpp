@@ -10,6 +10,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 #include "state/State.h"
+#include <algorithm>
+#include <vector>
 
 const char* const AuthorText = "Creado por : \r\nhttps://colvero.example.org\r\n\r\nVisítame !!";
 
@@ -18,12 +20,15 @@ namespace {
 constexpr int SaveMode = 1; // the file chooser's save dialog
 
 // Chooses the tool: its button's mode takes the tool's value, and the check mark is on
-// the tool's item alone among the items of that button.
+// the tool's item alone among the items of that button. The marks are set in the order of
+// the items' command ids, which is not the order of the menu.
 void ChooseTool(const Tool& chosen) {
     ModeOf(chosen.button) = chosen.mode;
+    std::vector<const Tool*> items;
     for (const Tool& tool : Tools())
-        if (tool.button == chosen.button)
-            SetMenuCheck(tool.commandId, &tool == &chosen ? MFS_CHECKED : 0);
+        if (tool.button == chosen.button) items.push_back(&tool);
+    std::ranges::sort(items, {}, [](const Tool* tool) { return tool->commandId; });
+    for (const Tool* tool : items) SetMenuCheck(tool->commandId, tool == &chosen ? MFS_CHECKED : 0);
 }
 
 void ShowAuthor() { MessageBox(nullptr, AuthorText, ProgramCaption, MB_OK); }

@@ -138,6 +138,27 @@ INSTANTIATE_TEST_SUITE_P(
         ModeCase{"Editar Color captado Multiple", "Mis Colores Favoritos", 3, 2, {19010, 19013}},
         ModeCase{"Editar Color Real ", "Editar Color Real Multiple", 4, 1, {19011, 19012}}));
 
+// The marks of a submenu are set in the order of the command ids, 19008 before 19010,
+// although the menu shows "Multiple" first: the new mark comes before the old one goes.
+TEST(ModeCommand, MarksAreSetInTheOrderOfTheCommandIds) {
+    ProgramRun run;
+    const std::string path = run.folder.File("carta.png");
+    ASSERT_TRUE(PictureImage({"rgb"}, AppColours).save(QString::fromStdString(path)));
+    run.Run(path, [&] {
+        ChooseMenuItem("Editar Color captado Multiple");
+        std::vector<std::string> changes;
+        for (const char* text : {"Editar Color captado Multiple", "Editar Color Real "}) {
+            QAction* action = FindMenuAction(MainMenuBar(), text);
+            QObject::connect(action, &QAction::toggled, [&changes, text](bool on) {
+                changes.push_back(text + std::string(on ? " on" : " off"));
+            });
+        }
+        ChooseMenuItem("Editar Color Real ");
+        EXPECT_EQ(changes, (std::vector<std::string>{"Editar Color Real  on",
+                                                     "Editar Color captado Multiple off"}));
+    });
+}
+
 // Ids of no item (1 and 2 come from Enter and Esc) change nothing; the high word of
 // wParam is not looked at.
 TEST(MainWindowCommands, UnknownIdsAreIgnoredAndTheHighWordToo) {
