@@ -12,12 +12,24 @@ std::size_t CharacterCount(const std::string& text) { return DecodeUtf8(text).si
 
 void DropLeadingBlanks(std::string& text) { text.erase(0, text.find_first_not_of(' ')); }
 
-// The head of a non-empty text that fits width: cut at a blank where one fits, else
-// inside the word (a word wider than the box would otherwise be pushed down line after
-// line), and never empty, so that wrapping always moves on.
+// Whether the text starts with blanks and its first word, without them, fits width: then
+// the word can go whole to the next line, where the blanks are dropped.
+bool WordFitsAfterBlanks(const std::string& text, int width) {
+    std::string word = text, wordRest;
+    DropLeadingBlanks(word);
+    if (word.size() == text.size()) return false;
+    SplitTextToWidth(word, width, true, word, wordRest);
+    return !word.empty();
+}
+
+// The head of a non-empty text that fits width: cut at a blank where one fits. Where none
+// does, a first word that fits the box once its leading blanks are dropped goes whole to
+// the next line (an empty head); only a word wider than the box is cut inside, as it would
+// otherwise be pushed down line after line, and then the head is never empty, so that
+// wrapping always moves on.
 void SplitLine(const std::string& text, int width, std::string& head, std::string& rest) {
     SplitTextToWidth(text, width, true, head, rest);
-    if (!head.empty()) return;
+    if (!head.empty() || WordFitsAfterBlanks(text, width)) return;
     SplitTextToWidth(text, width, false, head, rest);
     if (!head.empty()) return;
     // One character as the split counts characters: a malformed byte is one of its own.

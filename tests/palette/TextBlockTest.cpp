@@ -113,11 +113,16 @@ TEST_F(TextBlockTest, TooNarrowForOneCharacterTakesOneALine) {
                                         "\x80", "\xF7", "\xBF", "\xFF"}));
 }
 
-// A first word that fits the box but not the first line's room goes whole to the next
-// line; only a word wider than the box is cut.
-TEST_F(TextBlockTest, AFirstWordThatFitsTheBoxGoesWholeToTheNextLine) {
+// A word that fits the box goes whole to the next line, the first word when it does not
+// fit the first line's room, and a later one when it fits only without the blank kept at
+// the cut before it; only a word wider than the box is cut.
+TEST_F(TextBlockTest, AWordThatFitsTheBoxGoesWholeToTheNextLine) {
     Make(Width("violeta") + 2);
     EXPECT_EQ(WrapTextBlock("violeta y", width), (std::vector<std::string>{"", "violeta", "y"}));
+    Make(Width("mmmmmm")); // " mmmmm" fits, " mmmmmm" does not
+    ASSERT_LE(Width(" mmmmm"), width);
+    EXPECT_EQ(WrapTextBlock("xx mmmmmm ggg", width),
+              (std::vector<std::string>{"xx", "", "mmmmmm", "ggg"}));
 }
 
 // A remainder no longer than the line before is taken to fit as it stands.
