@@ -17,7 +17,7 @@ void PaintCapturedBlock(CellPosition cell);
 void PaintRealBlock(CellPosition cell);
 
 // One paint step at the view position: `paint` on the cell under the mouse, then one
-// RefreshView; nothing at all when the position shows no cell.
+// UpdateView; nothing at all when the position shows no cell.
 void PaintStep(int x, int y, CellPaint paint);
 
 // A paint tool's press starts a stroke and paints, also off the image (dragging onto it

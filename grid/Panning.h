@@ -1,6 +1,6 @@
 #pragma once
 // Moving the paper under the view: keys, the wheel, and dragging in MovePaper mode.
-// Positions are view pixels. Every move ends with one RefreshView.
+// Positions are view pixels. Every move ends with one UpdateView, which brings the view up to date.
 
 // Virtual-key code of a key-down message.
 void PanByKey(unsigned key);
