@@ -1,14 +1,16 @@
-#include "imageio/JpegCheck.h"
+#include "imageio/JpegDecode.h"
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE
 #include <jerror.h>
 #include <jpeglib.h>
+#include <vector>
 
 namespace {
 
-// The check needs the coefficients of the whole picture at once; the loader never passes
-// a larger picture than this allows, and beyond it the check simply finds nothing wrong.
-constexpr long CheckMemory = 256L * 1024 * 1024;
+// The decoder keeps the coefficients of the whole picture at once (so that the scans can
+// be counted and checked before any pixel is made); a picture that needs more is refused.
+// The loader never passes one larger than 1071 x 1071, which needs a few megabytes.
+constexpr long DecodeMemory = 256L * 1024 * 1024;
 
 // What the decoder told us while it read; the error manager comes first, so the
 // decoder's pointer to it is also a pointer to the whole.
@@ -50,35 +52,75 @@ bool AllArrived(const jpeg_decompress_struct& info, const Watch& watch) {
     return true;
 }
 
-// Reads every scan without producing pixels. Only the pointers live in this frame, so
-// nothing here is lost when the decoder's error escapes back to it.
-bool ReadsAllData(jpeg_decompress_struct* info, Watch* watch, const unsigned char* bytes,
-                  std::size_t size) {
-    if (setjmp(watch->escape) != 0) return !watch->ranOut; // other damage: the codecs judge it
-    info->mem->max_memory_to_use = CheckMemory;
-    jpeg_mem_src(info, bytes, static_cast<unsigned long>(size));
-    jpeg_read_header(info, TRUE);
+// Reads every scan into the coefficients without producing pixels; false when there are
+// too many or the data ends early.
+bool ReadScans(jpeg_decompress_struct* info, Watch* watch) {
     NoteScan(*info, *watch);
-    info->buffered_image = TRUE; // scans are read one by one and not turned into pixels
+    info->buffered_image = TRUE;
     jpeg_start_decompress(info);
     for (;;) {
-        int status = jpeg_consume_input(info);
+        const int status = jpeg_consume_input(info);
         if (status == JPEG_REACHED_EOI || status == JPEG_SUSPENDED) break;
-        if (status == JPEG_REACHED_SOS) NoteScan(*info, *watch);
+        if (status != JPEG_REACHED_SOS) continue;
+        if (info->input_scan_number > MaxJpegScans) return false;
+        NoteScan(*info, *watch);
     }
     return !watch->starved && (!watch->ranOut || AllArrived(*info, *watch));
 }
 
+// CMYK as the Adobe writers store it, 255 for no ink: each colour is what its ink and the
+// black leave of white.
+void CmykToRgb(const JSAMPLE* cmyk, uchar* rgbx, JDIMENSION width) {
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, rgbx += 4) {
+        for (int c = 0; c < 3; ++c) rgbx[c] = uchar(cmyk[c] * cmyk[3] / 255);
+        rgbx[3] = 0xFF;
+    }
+}
+
+// The picture made from the coefficients read, row by row into the image.
+void MakePixels(jpeg_decompress_struct* info, QImage* image, std::vector<JSAMPLE>* cmykRow) {
+    const bool cmyk = info->out_color_space == JCS_CMYK;
+    jpeg_start_output(info, info->input_scan_number);
+    *image = QImage(int(info->output_width), int(info->output_height), QImage::Format_RGBX8888);
+    if (image->isNull()) ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
+    cmykRow->resize(cmyk ? std::size_t(info->output_width) * 4 : 0);
+    while (info->output_scanline < info->output_height) {
+        uchar* row = image->scanLine(int(info->output_scanline));
+        JSAMPROW target = cmyk ? cmykRow->data() : row;
+        if (jpeg_read_scanlines(info, &target, 1) != 1) ERREXIT(info, JERR_INPUT_EOF);
+        if (cmyk) CmykToRgb(cmykRow->data(), row, info->output_width);
+    }
+    jpeg_finish_output(info);
+}
+
+// Only pointers live in this frame, so nothing here is lost when the decoder's error
+// escapes back to it.
+bool Decode(jpeg_decompress_struct* info, Watch* watch, const unsigned char* bytes,
+            std::size_t size, QImage* image, std::vector<JSAMPLE>* cmykRow) {
+    if (setjmp(watch->escape) != 0) return false;
+    info->mem->max_memory_to_use = DecodeMemory;
+    jpeg_mem_src(info, bytes, static_cast<unsigned long>(size));
+    jpeg_read_header(info, TRUE);
+    const bool inks = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
+    info->out_color_space = inks ? JCS_CMYK : JCS_EXT_RGBX;
+    if (!ReadScans(info, watch)) return false;
+    MakePixels(info, image, cmykRow);
+    return true;
+}
+
 } // namespace
 
-bool JpegEndsEarly(const unsigned char* bytes, std::size_t size) {
+std::optional<QImage> DecodeJpeg(const unsigned char* bytes, std::size_t size) {
     jpeg_decompress_struct info;
     Watch watch;
     info.err = jpeg_std_error(&watch.manager);
     watch.manager.error_exit = Escape;
     watch.manager.emit_message = Note;
     jpeg_create_decompress(&info);
-    const bool whole = ReadsAllData(&info, &watch, bytes, size);
+    QImage image;
+    std::vector<JSAMPLE> cmykRow;
+    const bool decoded = Decode(&info, &watch, bytes, size, &image, &cmykRow);
     jpeg_destroy_decompress(&info);
-    return !whole;
+    if (!decoded) return std::nullopt;
+    return image;
 }
