@@ -3,6 +3,7 @@
 #include <QImageWriter>
 #include <cstdlib>
 #include <gif_lib.h>
+#include <zlib.h>
 
 namespace {
 
@@ -45,6 +46,22 @@ QByteArray Samples(const Rgb16& colour) {
 }
 
 const QByteArray PngSignature("\x89PNG\r\n\x1a\n", 8);
+
+// Raw deflate data of `size` zeros. After a full flush nothing refers back past it, so
+// copies of it in a row are one stream.
+QByteArray DeflatedZeros(int size, int flush) {
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY);
+    QByteArray in(size, '\0'), out(int(deflateBound(&z, uLong(size))) + 64, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(in.data());
+    z.avail_in = uInt(size);
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = uInt(out.size());
+    deflate(&z, flush);
+    out.truncate(out.size() - qsizetype(z.avail_out));
+    deflateEnd(&z);
+    return out;
+}
 
 // The seven Adam7 passes: first column, first row, column step, row step.
 const int Adam7[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
@@ -127,6 +144,28 @@ QByteArray InterlacedPng(const QImage& image) {
 QByteArray PngHeaderOnly(quint32 width, quint32 height) {
     QByteArray png = PngSignature;
     PutChunk(png, "IHDR", PngHeader(width, height, false));
+    PutChunk(png, "IEND", QByteArray());
+    return png;
+}
+
+QByteArray WithPngChunks(const QByteArray& png, const char* type, const QByteArray& data,
+                         int count) {
+    QByteArray chunk;
+    PutChunk(chunk, type, data);
+    return png.left(33) + chunk.repeated(count) + png.mid(33); // after signature and IHDR
+}
+
+QByteArray PngWithTrailingZeros(int width, int height, int megabytes) {
+    const qint64 rows = qint64(width * 3 + 1) * height; // black: a 0 filter byte, 0 samples
+    QByteArray stream("\x78\xDA", 2);
+    stream += DeflatedZeros(int(rows), Z_FULL_FLUSH);
+    stream += DeflatedZeros(1 << 20, Z_FULL_FLUSH).repeated(megabytes);
+    stream += DeflatedZeros(0, Z_FINISH);
+    const qint64 zeros = rows + (qint64(megabytes) << 20);
+    PutBigEndian(stream, quint32(zeros % 65521) << 16 | 1, 4); // Adler-32 of zeros
+    QByteArray png = PngSignature;
+    PutChunk(png, "IHDR", PngHeader(quint32(width), quint32(height), false));
+    PutChunk(png, "IDAT", stream);
     PutChunk(png, "IEND", QByteArray());
     return png;
 }

@@ -15,6 +15,14 @@ QByteArray InterlacedPng(const QImage& image);
 // A PNG whose header claims width x height and that holds no image data.
 QByteArray PngHeaderOnly(quint32 width, quint32 height);
 
+// The PNG with `count` chunks of the type and data put right after its header chunk.
+QByteArray WithPngChunks(const QByteArray& png, const char* type, const QByteArray& data,
+                         int count);
+
+// A black RGB PNG whose one zlib stream goes on after the last row with `megabytes` MB of
+// zeros (each MB of them about 1 KB in the file).
+QByteArray PngWithTrailingZeros(int width, int height, int megabytes);
+
 // A 16-bit RGB PNG: samples holds red, green, blue of each pixel, rows top first; a tRNS
 // chunk names the transparent colour key and a bKGD chunk the background.
 using Rgb16 = std::array<quint16, 3>;

@@ -1,0 +1,176 @@
+// Files built to hurt, opened as start-up opens them, each in a child process that is
+// ended at ten times the time the file should take, and whose address space is limited
+// (and, under AddressSanitizer, which reserves terabytes of it, whose resident memory is
+// measured instead): a picture opens or is refused with the read error, a settings file
+// too large to be ours reads as absent, and none costs more than a few tens of MB.
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "imageio/GifWriter.h"
+#include "platform/Program.h"
+#include "state/State.h"
+#include "tests/support/CraftedFiles.h"
+#include "tests/support/Scripts.h"
+#include <chrono>
+#include <sstream>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define UNDER_ASAN 1
+#endif
+#endif
+
+namespace {
+
+constexpr long ResidentBudgetKb = 48 * 1024; // above the process after a normal load
+constexpr rlim_t AddressBudget = 512L << 20; // mappings and reservations beyond that
+
+struct Hostile {
+    const char* name;
+    const char* file; // the settings file, or a picture's name
+    std::function<QByteArray()> bytes;
+    const char* outcome; // "W x H" opened (or the two settings), or "read error"
+    double seconds;      // what it should take at most
+};
+void PrintTo(const Hostile& c, std::ostream* out) { *out << c.name; }
+
+long StatusKb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string word; status >> word;)
+        if (word == field && status >> word) return std::stol(word);
+    return -1;
+}
+
+std::string Opened(const std::string& folder, const std::string& file) {
+    if (file == SettingsFileName) {
+        Settings("get");
+        return std::to_string(fillWidth) + " x " + std::to_string(fillHeight);
+    }
+    MessageBoxScript boxes;
+    ImageFileName = folder + file;
+    if (LoadChosenImage()) return std::to_string(ImageWidth) + " x " + std::to_string(ImageHeight);
+    if (boxes.shown.empty()) return "nothing said";
+    const std::string& text = boxes.shown[0].text;
+    return text.find("read error") != std::string::npos ? "read error" : text;
+}
+
+// In the child: a normal load first, so that what it touches counts as the session's;
+// then the file, and what it cost above that peak. "outcome\nkilobytes".
+std::string OpenInChild(const std::string& folder, const std::string& file) {
+    Opened(folder, "normal.png");
+    const long normal = StatusKb("VmHWM:");
+#ifndef UNDER_ASAN
+    const rlim_t room = rlim_t(StatusKb("VmSize:")) * 1024 + AddressBudget;
+    const rlimit limit{room, room};
+    setrlimit(RLIMIT_AS, &limit);
+#endif
+    std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+    const std::string outcome = Opened(folder, file);
+    return outcome + "\n" + std::to_string(StatusKb("VmHWM:") - normal);
+}
+
+class HostileFile : public ::testing::TestWithParam<Hostile> {};
+
+TEST_P(HostileFile, OpensOrIsRefusedWithinTimeAndMemory) {
+    TempFolder folder;
+    SetExecutableFolderForTesting(folder.Path());
+    QImage normal(3, 2, QImage::Format_RGB32);
+    normal.fill(Qt::red);
+    ASSERT_TRUE(normal.save(QString::fromStdString(folder.File("normal.png"))));
+    const QByteArray bytes = GetParam().bytes();
+    std::ofstream(folder.File(GetParam().file)).write(bytes.constData(), bytes.size());
+    int channel[2];
+    ASSERT_EQ(pipe(channel), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        const std::string report = OpenInChild(folder.Path(), GetParam().file);
+        _exit(write(channel[1], report.data(), report.size()) == ssize_t(report.size()) ? 0 : 1);
+    }
+    close(channel[1]);
+    const auto limit = std::chrono::duration<double>(10 * GetParam().seconds);
+    const auto start = std::chrono::steady_clock::now();
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() - start > limit) kill(child, SIGKILL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    SetExecutableFolderForTesting("");
+    char report[256] = {};
+    const ssize_t got = read(channel[0], report, sizeof report - 1);
+    close(channel[0]);
+    ASSERT_TRUE(WIFEXITED(status) && got > 0)
+        << "ended by signal " << WTERMSIG(status) << " after "
+        << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()
+        << " s (limit " << limit.count() << " s)";
+    std::istringstream lines(report);
+    std::string outcome;
+    long costKb = 0;
+    std::getline(lines, outcome);
+    lines >> costKb;
+    EXPECT_EQ(outcome, GetParam().outcome);
+    EXPECT_LE(costKb, ResidentBudgetKb);
+}
+
+QImage Photo(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 7 ^ y, y * 13 ^ x, x * y));
+    return image;
+}
+QByteArray HalfOf(const QByteArray& bytes) { return bytes.left(bytes.size() / 2); }
+QByteArray Gif(const QImage& image) {
+    QByteArray bytes;
+    WriteGif(image, bytes);
+    return bytes;
+}
+
+// Ancillary text: each chunk inflates to 8 MB.
+QByteArray PngWithText() {
+    QImage black(40, 30, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    const QByteArray text = QByteArray("Comment\0\0", 9) + qCompress(QByteArray(8 << 20, ' ')).mid(4);
+    return WithPngChunks(Encoded(black, "png"), "zTXt", text, 200);
+}
+
+// A flat progressive picture's last scan again and again: a few bytes each.
+QByteArray JpegOfManyScans() {
+    QImage grey(512, 512, QImage::Format_RGB32);
+    grey.fill(qRgb(128, 128, 128));
+    const QByteArray jpeg = ProgressiveJpeg(grey);
+    const qsizetype last = jpeg.lastIndexOf("\xFF\xDA");
+    return jpeg.left(last) + jpeg.mid(last, jpeg.size() - 2 - last).repeated(20000) + "\xFF\xD9";
+}
+
+// A 0 x 0 screen (so the first picture must be found) behind a 20 MB comment of one-byte
+// blocks.
+QByteArray GifBehindLongComment() {
+    QByteArray gif = Gif(Photo(2, 2));
+    gif.replace(6, 4, QByteArray(4, '\0'));
+    const qsizetype colours = (quint8(gif[10]) & 0x80) ? 3 << ((quint8(gif[10]) & 7) + 1) : 0;
+    return gif.insert(13 + colours, "!\xFE" + QByteArray("\x01x").repeated(10'000'000) + '\0');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HostileFile,
+    ::testing::Values(
+        Hostile{"PngWithTextChunks", "texto.png", PngWithText, "40 x 30", 0.2},
+        Hostile{"PngStreamGoingOnAfterItsRows", "ceros.png",
+                [] { return PngWithTrailingZeros(40, 30, 3000); }, "40 x 30", 0.2},
+        Hostile{"JpegOfManyScans", "capas.jpg", JpegOfManyScans, "read error", 0.2},
+        Hostile{"BmpCutInHalf", "corta.bmp", [] { return HalfOf(Encoded(Photo(300, 200), "bmp")); },
+                "read error", 0.2},
+        Hostile{"GifCutInHalf", "corta.gif", [] { return HalfOf(Gif(Photo(300, 200))); },
+                "read error", 0.2},
+        Hostile{"GifBehindLongComment", "comentario.gif", GifBehindLongComment, "2 x 2", 0.3},
+        Hostile{"SettingsOfNewlines", SettingsFileName,
+                [] { return QByteArray(16 << 20, '\n'); }, "3 x 3", 0.2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
