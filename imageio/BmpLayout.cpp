@@ -45,9 +45,11 @@ bool BmpCutShort(std::span<const unsigned char> bytes) {
     const bool core = headerSize == 12; // the oldest header: 16-bit sides, no compression
     if (!core && headerSize < 40) return false;
     if (bytes.size() < 14 + std::size_t(headerSize)) return true;
-    const std::int64_t width = core ? LittleEndian(bytes, 18, 2) : std::int32_t(LittleEndian(bytes, 18, 4));
-    const std::int64_t height = std::abs(core ? std::int64_t(LittleEndian(bytes, 20, 2))
-                                              : std::int64_t(std::int32_t(LittleEndian(bytes, 22, 4))));
+    const std::int64_t width =
+        core ? LittleEndian(bytes, 18, 2) : std::int32_t(LittleEndian(bytes, 18, 4));
+    const std::int64_t height =
+        std::abs(core ? std::int64_t(LittleEndian(bytes, 20, 2))
+                      : std::int64_t(std::int32_t(LittleEndian(bytes, 22, 4))));
     const std::uint32_t depth = LittleEndian(bytes, core ? 24 : 28, 2);
     const std::uint32_t compression = core ? Rgb : LittleEndian(bytes, 30, 4);
     // The rows start at the offset the file header gives, and never inside the headers.

@@ -1,8 +1,9 @@
 // Files built to hurt, opened as start-up opens them, each in a child process that is
-// ended at ten times the time the file should take, and whose address space is limited
-// (and, under AddressSanitizer, which reserves terabytes of it, whose resident memory is
-// measured instead): a picture opens or is refused with the read error, a settings file
-// too large to be ours reads as absent, and none costs more than a few tens of MB.
+// ended at ten times the time the file should take and whose address space is limited
+// (not under AddressSanitizer, which reserves terabytes of it; ctest turns its quarantine
+// of freed memory off for these tests instead, tests/CMakeLists.txt): a picture opens or
+// is refused with the read error, a settings file too large to be ours reads as absent,
+// and the peak of resident memory stays within a few tens of MB above a normal load.
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "imageio/GifWriter.h"
@@ -11,11 +12,11 @@
 #include "tests/support/CraftedFiles.h"
 #include "tests/support/Scripts.h"
 #include <chrono>
-#include <sstream>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -30,7 +31,6 @@
 namespace {
 
 constexpr long ResidentBudgetKb = 48 * 1024; // above the process after a normal load
-constexpr rlim_t AddressBudget = 512L << 20; // mappings and reservations beyond that
 
 struct Hostile {
     const char* name;
@@ -66,8 +66,8 @@ std::string Opened(const std::string& folder, const std::string& file) {
 std::string OpenInChild(const std::string& folder, const std::string& file) {
     Opened(folder, "normal.png");
     const long normal = StatusKb("VmHWM:");
-#ifndef UNDER_ASAN
-    const rlim_t room = rlim_t(StatusKb("VmSize:")) * 1024 + AddressBudget;
+#ifndef UNDER_ASAN // its shadow reserves terabytes: there only the resident memory counts
+    const rlim_t room = rlim_t(StatusKb("VmSize:")) * 1024 + (512L << 20); // and mappings
     const rlimit limit{room, room};
     setrlimit(RLIMIT_AS, &limit);
 #endif
@@ -89,8 +89,13 @@ TEST_P(HostileFile, OpensOrIsRefusedWithinTimeAndMemory) {
     int channel[2];
     ASSERT_EQ(pipe(channel), 0);
     const pid_t child = fork();
-    if (child == 0) {
-        const std::string report = OpenInChild(folder.Path(), GetParam().file);
+    if (child == 0) { // reports and ends, whatever happens: the parent's tests are not its own
+        std::string report;
+        try {
+            report = OpenInChild(folder.Path(), GetParam().file);
+        } catch (const std::exception& error) {
+            report = error.what() + std::string("\n0");
+        }
         _exit(write(channel[1], report.data(), report.size()) == ssize_t(report.size()) ? 0 : 1);
     }
     close(channel[1]);
@@ -106,7 +111,7 @@ TEST_P(HostileFile, OpensOrIsRefusedWithinTimeAndMemory) {
     const ssize_t got = read(channel[0], report, sizeof report - 1);
     close(channel[0]);
     ASSERT_TRUE(WIFEXITED(status) && got > 0)
-        << "ended by signal " << WTERMSIG(status) << " after "
+        << "killed by signal " << WTERMSIG(status) << " after "
         << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()
         << " s (limit " << limit.count() << " s)";
     std::istringstream lines(report);
@@ -135,7 +140,8 @@ QByteArray Gif(const QImage& image) {
 QByteArray PngWithText() {
     QImage black(40, 30, QImage::Format_RGB32);
     black.fill(Qt::black);
-    const QByteArray text = QByteArray("Comment\0\0", 9) + qCompress(QByteArray(8 << 20, ' ')).mid(4);
+    const QByteArray text =
+        QByteArray("Comment\0\0", 9) + qCompress(QByteArray(8 << 20, ' ')).mid(4);
     return WithPngChunks(Encoded(black, "png"), "zTXt", text, 200);
 }
 
@@ -163,14 +169,14 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"PngWithTextChunks", "texto.png", PngWithText, "40 x 30", 0.2},
         Hostile{"PngStreamGoingOnAfterItsRows", "ceros.png",
                 [] { return PngWithTrailingZeros(40, 30, 3000); }, "40 x 30", 0.2},
-        Hostile{"JpegOfManyScans", "capas.jpg", JpegOfManyScans, "read error", 0.2},
+        Hostile{"JpegOfManyScans", "capas.jpg", JpegOfManyScans, "read error", 0.3},
         Hostile{"BmpCutInHalf", "corta.bmp", [] { return HalfOf(Encoded(Photo(300, 200), "bmp")); },
                 "read error", 0.2},
         Hostile{"GifCutInHalf", "corta.gif", [] { return HalfOf(Gif(Photo(300, 200))); },
                 "read error", 0.2},
         Hostile{"GifBehindLongComment", "comentario.gif", GifBehindLongComment, "2 x 2", 0.3},
-        Hostile{"SettingsOfNewlines", SettingsFileName,
-                [] { return QByteArray(16 << 20, '\n'); }, "3 x 3", 0.2}),
+        Hostile{"SettingsOfNewlines", SettingsFileName, [] { return QByteArray(64 << 20, '\n'); },
+                "3 x 3", 0.2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
