@@ -136,45 +136,31 @@ QByteArray Gif(const QImage& image) {
     return bytes;
 }
 
-// Ancillary text: each chunk inflates to 8 MB.
-QByteArray PngWithText() {
-    QImage black(40, 30, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    const QByteArray text =
-        QByteArray("Comment\0\0", 9) + qCompress(QByteArray(8 << 20, ' ')).mid(4);
-    return WithPngChunks(Encoded(black, "png"), "zTXt", text, 200);
-}
-
-// A flat progressive picture's last scan again and again: a few bytes each.
-QByteArray JpegOfManyScans() {
-    QImage grey(512, 512, QImage::Format_RGB32);
-    grey.fill(qRgb(128, 128, 128));
-    const QByteArray jpeg = ProgressiveJpeg(grey);
-    const qsizetype last = jpeg.lastIndexOf("\xFF\xDA");
-    return jpeg.left(last) + jpeg.mid(last, jpeg.size() - 2 - last).repeated(20000) + "\xFF\xD9";
-}
-
-// A 0 x 0 screen (so the first picture must be found) behind a 20 MB comment of one-byte
-// blocks.
-QByteArray GifBehindLongComment() {
-    QByteArray gif = Gif(Photo(2, 2));
-    gif.replace(6, 4, QByteArray(4, '\0'));
-    const qsizetype colours = (quint8(gif[10]) & 0x80) ? 3 << ((quint8(gif[10]) & 7) + 1) : 0;
-    return gif.insert(13 + colours, "!\xFE" + QByteArray("\x01x").repeated(10'000'000) + '\0');
+QImage Flat(int side, QRgb colour) {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HostileFile,
     ::testing::Values(
-        Hostile{"PngWithTextChunks", "texto.png", PngWithText, "40 x 30", 0.2},
+        Hostile{"PngWithTextChunks", "texto.png",
+                [] { return WithTextChunks(Encoded(Photo(40, 30), "png"), 200, 8 << 20); },
+                "40 x 30", 0.2},
         Hostile{"PngStreamGoingOnAfterItsRows", "ceros.png",
                 [] { return PngWithTrailingZeros(40, 30, 3000); }, "40 x 30", 0.2},
-        Hostile{"JpegOfManyScans", "capas.jpg", JpegOfManyScans, "read error", 0.3},
+        // A flat picture's last scan: a few bytes, each a pass over the picture.
+        Hostile{"JpegOfManyScans", "capas.jpg",
+                [] { return WithLastScanRepeated(ProgressiveJpeg(Flat(512, 0x808080)), 20000); },
+                "read error", 0.3},
         Hostile{"BmpCutInHalf", "corta.bmp", [] { return HalfOf(Encoded(Photo(300, 200), "bmp")); },
                 "read error", 0.2},
         Hostile{"GifCutInHalf", "corta.gif", [] { return HalfOf(Gif(Photo(300, 200))); },
                 "read error", 0.2},
-        Hostile{"GifBehindLongComment", "comentario.gif", GifBehindLongComment, "2 x 2", 0.3},
+        Hostile{"GifBehindLongComment", "comentario.gif",
+                [] { return WithoutScreenBehindComment(Gif(Photo(2, 2)), 10'000'000); }, "2 x 2",
+                0.3},
         Hostile{"SettingsOfNewlines", SettingsFileName, [] { return QByteArray(64 << 20, '\n'); },
                 "3 x 3", 0.2}),
     [](const auto& info) { return std::string(info.param.name); });

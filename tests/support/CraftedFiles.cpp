@@ -148,10 +148,10 @@ QByteArray PngHeaderOnly(quint32 width, quint32 height) {
     return png;
 }
 
-QByteArray WithPngChunks(const QByteArray& png, const char* type, const QByteArray& data,
-                         int count) {
+QByteArray WithTextChunks(const QByteArray& png, int count, int inflated) {
     QByteArray chunk;
-    PutChunk(chunk, type, data);
+    PutChunk(chunk, "zTXt",
+             QByteArray("Comment\0\0", 9) + qCompress(QByteArray(inflated, ' ')).mid(4));
     return png.left(33) + chunk.repeated(count) + png.mid(33); // after signature and IHDR
 }
 
@@ -194,6 +194,11 @@ QByteArray ProgressiveJpeg(const QImage& image) {
     writer.setProgressiveScanWrite(true);
     writer.write(image);
     return bytes;
+}
+
+QByteArray WithLastScanRepeated(const QByteArray& jpeg, int times) {
+    const qsizetype last = jpeg.lastIndexOf("\xFF\xDA");
+    return jpeg.left(last) + jpeg.mid(last, jpeg.size() - 2 - last).repeated(times) + "\xFF\xD9";
 }
 
 QByteArray WithJpegSize(QByteArray jpeg, quint16 width, quint16 height) {
@@ -259,6 +264,12 @@ void WriteGifWithScreen(const std::string& path, int width, int height) {
     EGifPutLine(gif, row, 2);
     GifFreeMapObject(map);
     EGifCloseFile(gif, &error);
+}
+
+QByteArray WithoutScreenBehindComment(QByteArray gif, int blocks) {
+    gif.replace(6, 4, QByteArray(4, '\0'));
+    const qsizetype colours = (quint8(gif[10]) & 0x80) ? 3 << ((quint8(gif[10]) & 7) + 1) : 0;
+    return gif.insert(13 + colours, "!\xFE" + QByteArray("\x01x").repeated(blocks) + '\0');
 }
 
 void WriteTwoFrameGif(const std::string& path, QRgb first, QRgb second) {
