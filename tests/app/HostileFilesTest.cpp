@@ -56,9 +56,8 @@ std::string Opened(const std::string& folder, const std::string& file) {
     MessageBoxScript boxes;
     ImageFileName = folder + file;
     if (LoadChosenImage()) return std::to_string(ImageWidth) + " x " + std::to_string(ImageHeight);
-    if (boxes.shown.empty()) return "nothing said";
-    const std::string& text = boxes.shown[0].text;
-    return text.find("read error") != std::string::npos ? "read error" : text;
+    const std::string said = boxes.shown.empty() ? "nothing said" : boxes.shown[0].text;
+    return said.find("read error") != std::string::npos ? "read error" : said;
 }
 
 // In the child: a normal load first, so that what it touches counts as the session's;
