@@ -30,7 +30,6 @@ GifLayout ReadGifLayout(std::span<const unsigned char> bytes) {
     if (bytes.size() < 13 || (std::memcmp(bytes.data(), "GIF87a", 6) != 0 &&
                               std::memcmp(bytes.data(), "GIF89a", 6) != 0))
         return layout;
-    layout.gif = true;
     const QSize screen(LittleEndian16(bytes, 6), LittleEndian16(bytes, 8));
     if (!screen.isEmpty()) layout.size = screen;
     std::size_t at = 13 + ColourTable(bytes[10]);

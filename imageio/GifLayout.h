@@ -6,9 +6,9 @@
 #include <span>
 
 struct GifLayout {
-    bool gif = false; // the file starts with a GIF header
     // The logical screen, or the first picture's size when the screen is 0 wide or high
-    // (as the decoder does); invalid when that picture cannot be found.
+    // (as the decoder does); invalid when that picture cannot be found or the file does
+    // not start with a GIF header.
     QSize size;
     bool cutShort = false; // the file ends before the first picture's data does
 };
