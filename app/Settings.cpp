@@ -6,6 +6,7 @@
 #include "platform/Program.h"
 #include "state/State.h"
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -16,9 +17,8 @@ constexpr const char* DefaultValue = "3";
 // A value is read into 260 bytes: its first 259 characters are converted.
 constexpr std::size_t ValueRoom = 259;
 
-std::int16_t ReadValue(const char* key, const std::string& path) {
-    return NumberFromText(
-        GetPrivateProfileString(Section, key, DefaultValue, path).substr(0, ValueRoom));
+std::int16_t NumberFromValue(const std::string& value) {
+    return NumberFromText(value.substr(0, ValueRoom));
 }
 
 // The file's number format: one blank before a non-negative value, the minus sign
@@ -33,16 +33,19 @@ std::string SettingsFilePath() { return FilesFolder() + SettingsFileName; }
 
 void Settings(const std::string& action) {
     if (action == "get") {
-        const std::string path = SettingsFilePath();
-        fillWidth = ReadValue(WidthKey, path);
-        fillHeight = ReadValue(HeightKey, path);
+        const std::vector<std::string> values = GetPrivateProfileStrings(
+            Section, {{WidthKey, DefaultValue}, {HeightKey, DefaultValue}}, SettingsFilePath());
+        fillWidth = NumberFromValue(values[0]);
+        fillHeight = NumberFromValue(values[1]);
     } else if (action == "save") {
-        // Both values are written whatever happens to the first; a failure is told once,
-        // as for any save, and the values in memory stay in force for this run.
+        // Both values go to disk in one replacement of the file, so that no moment leaves
+        // one new and the other old; a failure is told as for any save, and the values in
+        // memory stay in force for this run.
         const std::string path = SettingsFilePath();
-        MakeFilesFolder(); // where it cannot be made, the writes fail and say so
-        bool saved = WritePrivateProfileString(Section, WidthKey, FileText(fillWidth), path);
-        saved = WritePrivateProfileString(Section, HeightKey, FileText(fillHeight), path) && saved;
-        if (!saved) MessageBox(nullptr, "Error al grabar ...\r\n" + path, ProgramCaption, MB_OK);
+        MakeFilesFolder(); // where it cannot be made, the write fails and says so
+        if (!WritePrivateProfileStrings(
+                Section, {{WidthKey, FileText(fillWidth)}, {HeightKey, FileText(fillHeight)}},
+                path))
+            MessageBox(nullptr, "Error al grabar ...\r\n" + path, ProgramCaption, MB_OK);
     }
 }

@@ -49,19 +49,18 @@ bool LoadChosenImage() {
     // A picture too large to edit is refused by the size its header states, before it
     // costs the time and memory of decoding (and before the codecs' own limits refuse it
     // as unreadable).
-    if (ReadImageSize(ImageFileName, ImageWidth, ImageHeight) && TooLarge()) {
+    ImageWidth = ImageHeight = 0;
+    ImageBitmap = LoadImageFileWithin(ImageFileName, MaxImageSide, ImageWidth, ImageHeight);
+    if (ImageBitmap != 0) {
+        SelectTarget(ImageBitmap);
+        GetSurfaceSize(ImageWidth, ImageHeight);
+    }
+    if (TooLarge()) {
         RefuseImage();
         return false;
     }
-    ImageBitmap = GraphicLoadImageFileToBitmap(ImageFileName, 0, 0);
-    // The loader has already told the user why the file cannot be read; with no
-    // picture there is nothing to edit.
-    if (ImageBitmap == 0) return false;
-    SelectTarget(ImageBitmap);
-    GetSurfaceSize(ImageWidth, ImageHeight);
-    if (!TooLarge()) return true;
-    RefuseImage();
-    return false;
+    // Without a picture the loader has already told the user why the file cannot be read.
+    return ImageBitmap != 0;
 }
 
 int ColveroMain(const std::string& file) {

@@ -27,6 +27,7 @@ const Goal goals[] = {
     {"BM_RedoStroke/50x50", "BM_PaintStep/50x50", 1.2},
     {"BM_SavePng/1071", "BM_QtSavePng/1071", 1.2},
     {"BM_SaveJpeg/1071", "BM_QtSaveJpeg/1071", 1.2},
+    {"BM_DecodeJpeg/1071", "BM_QtLoadJpeg/1071", 1.2},
     {"BM_RefuseLarge", nullptr, 20.0},
 };
 

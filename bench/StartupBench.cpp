@@ -1,10 +1,14 @@
 // Start-up's loading of a picture too large to edit, up to its refusal: a photograph of
-// 5700 x 5700 pixels must be turned away without being decoded.
+// 5700 x 5700 pixels must be turned away without being decoded. And the decoding of the
+// largest progressive JPEG, whose scans are read once while they are checked: against
+// Qt's reader decoding the same file, which checks nothing.
 #include "app/Startup.h"
+#include "imageio/ImageDecode.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 #include "state/State.h"
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -70,5 +74,56 @@ void BM_RefuseLarge(benchmark::State& state) {
         state.SkipWithError("not every load ended in the refusal");
 }
 BENCHMARK(BM_RefuseLarge)->Unit(benchmark::kMillisecond);
+
+// A progressive JPEG of a photograph-like picture of the largest size, written once for
+// all runs, removed when the program ends.
+class LargestJpeg {
+  public:
+    LargestJpeg()
+        : path_(std::filesystem::temp_directory_path() /
+                ("colvero-bench-" + std::to_string(getpid()) + ".jpg")) {
+        QImage image(MaxImageSide, MaxImageSide, QImage::Format_RGB32);
+        for (int y = 0; y < MaxImageSide; ++y)
+            for (int x = 0; x < MaxImageSide; ++x)
+                image.setPixel(x, y,
+                               qRgb((x / 4) ^ (y & 15), y * 255 / MaxImageSide, (x * y) & 255));
+        QImageWriter writer(QString::fromStdString(path_), "jpeg");
+        writer.setProgressiveScanWrite(true);
+        writer.write(image);
+    }
+    ~LargestJpeg() { std::filesystem::remove(path_); }
+    std::string Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+const LargestJpeg& Jpeg() {
+    static const LargestJpeg jpeg;
+    return jpeg;
+}
+
+// The program's decoding of the file: mapped, its header read, its scans read and checked
+// once, its pixels made.
+void BM_DecodeJpeg(benchmark::State& state) {
+    const std::string path = Jpeg().Path();
+    for (auto _ : state) {
+        const DecodedImage decoded = DecodeImageFile(path);
+        if (!decoded.image) {
+            state.SkipWithError("the picture was not decoded");
+            break;
+        }
+        benchmark::DoNotOptimize(decoded.image->constBits());
+    }
+}
+BENCHMARK(BM_DecodeJpeg)->Arg(MaxImageSide)->Unit(benchmark::kMillisecond);
+
+void BM_QtLoadJpeg(benchmark::State& state) {
+    const QString path = QString::fromStdString(Jpeg().Path());
+    for (auto _ : state) {
+        QImage image = QImageReader(path, "jpeg").read();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_QtLoadJpeg)->Arg(MaxImageSide)->Unit(benchmark::kMillisecond);
 
 } // namespace

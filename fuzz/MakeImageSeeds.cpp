@@ -1,9 +1,12 @@
 // Writes the image target's seeds into the folder given: small pictures in every format
-// the program loads, saved by the program's own save path.
+// the program loads, saved by the program's own save path, and small files of the shapes
+// that once cost time or memory out of all proportion, made from them.
 #include "fuzz/FuzzSupport.h"
 #include "gfx/Drawing.h"
 #include "imageio/ImageLoad.h"
 #include "imageio/ImageSave.h"
+#include "tests/support/CraftedFiles.h"
+#include <QImage>
 #include <cstdio>
 
 namespace {
@@ -16,6 +19,29 @@ SurfaceHandle Picture(int width, int height) {
     DrawBox(1, 1, width, height, Black, 0x00FF80);
     WritePixel(0, height - 1, White);
     return surface;
+}
+
+void WriteSeed(const std::string& path, const QByteArray& bytes) {
+    WriteFileBytes(path, bytes.constData(), std::size_t(bytes.size()));
+}
+
+QByteArray SeedBytes(const std::string& path) {
+    return QByteArray::fromStdString(ReadFileBytes(path));
+}
+
+void WriteShapeSeeds(const std::string& folder) {
+    WriteSeed(folder + "text-chunks.png",
+              WithTextChunks(SeedBytes(folder + "seed-5x4.png"), 3, 65536));
+    WriteSeed(folder + "zeros-after-rows.png", PngWithTrailingZeros(5, 4, 1));
+    QImage grey(16, 16, QImage::Format_RGB32);
+    grey.fill(qRgb(128, 128, 128));
+    WriteSeed(folder + "many-scans.jpg", WithLastScanRepeated(ProgressiveJpeg(grey), 300));
+    for (const char* extension : {"bmp", "gif"}) {
+        const QByteArray whole = SeedBytes(folder + "seed-5x4." + extension);
+        WriteSeed(folder + "cut-5x4." + extension, whole.left(whole.size() / 2));
+    }
+    WriteSeed(folder + "comment.gif",
+              WithoutScreenBehindComment(SeedBytes(folder + "seed-1x1.gif"), 1000));
 }
 
 } // namespace
@@ -36,5 +62,6 @@ int main(int argc, char** argv) {
             SelectTarget(surface);
             DestroySurface();
         }
+    WriteShapeSeeds(folder);
     return 0;
 }

@@ -2,7 +2,8 @@
 // Properties: a write that succeeds makes the value read back (without its surrounding
 // blanks) and changes no other key's value; writing the same again changes no byte; a
 // refused write leaves the file as it was. Names are probed as the file spells them and
-// as the input spells them, blanks and byte-order marks included.
+// as the input spells them, blanks and byte-order marks included. Now and then the file
+// is made larger than any settings file of ours: then no key reads and no write is done.
 #include "fuzz/FuzzSupport.h"
 #include "platform/Profile.h"
 #include "platform/ProfileText.h"
@@ -59,10 +60,15 @@ std::string Read(const KeyName& name, const std::string& path) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     const std::string path = FuzzFolder() + "Configuracion.ini";
-    const std::string content = input.ConsumeRandomLengthString(4096);
+    std::string content = input.ConsumeRandomLengthString(4096);
+    const bool tooLarge = input.ConsumeIntegralInRange(0, 7) == 7;
+    if (tooLarge) content += "\n" + std::string(MaxProfileSize, '#');
     WriteFileBytes(path, content.data(), content.size());
     std::vector<KeyName> probes = NamesIn(content);
     probes.push_back({"Multiple", "ancho"});
+    if (tooLarge)
+        for (const KeyName& probe : probes)
+            FUZZ_CHECK(Read(probe, path) == Missing, "a file too large to be ours was read");
     for (int write = 0; write < 4 && input.remaining_bytes() > 0; ++write) {
         KeyName name{input.ConsumeRandomLengthString(24), input.ConsumeRandomLengthString(24)};
         const std::string value = input.ConsumeRandomLengthString(24);
@@ -75,6 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(ReadFileBytes(path) == old, "a refused write changed the file");
             continue;
         }
+        FUZZ_CHECK(!tooLarge, "a file too large to be ours was rewritten");
         FUZZ_CHECK(Read(name, path) == Trimmed(value), "the written value does not read back");
         for (std::size_t i = 0; i < probes.size(); ++i)
             if (!SameKey(probes[i], name))

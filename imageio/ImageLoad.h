@@ -9,12 +9,12 @@ extern const char* const DefaultCaption; // "Colvero"
 bool StartCodecService();
 void StopCodecService();
 
-// The size the image file's header states, in image pixels, read without decoding the
-// picture; false when the file cannot be opened, is no picture the codecs read, or its
-// format states no size in a header.
-bool ReadImageSize(const std::string& path, int& width, int& height);
-
 // A new surface holding the image file at one surface pixel per image pixel (width or
 // height 0: the image's own), transparent pixels blended onto white; 0 after showing
 // its message when the file is missing or cannot be read.
 SurfaceHandle GraphicLoadImageFileToBitmap(const std::string& path, int width, int height);
+
+// Start-up's loading: the image file as GraphicLoadImageFileToBitmap(path, 0, 0) loads it,
+// except that a picture whose header states a side above maxSide is not decoded at all:
+// then 0, without a message, and that size in width and height (left alone otherwise).
+SurfaceHandle LoadImageFileWithin(const std::string& path, int maxSide, int& width, int& height);

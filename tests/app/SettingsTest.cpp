@@ -1,11 +1,13 @@
 // The settings file: reading whatever lies on disk, writing the two values back.
 #include "app/Settings.h"
+#include "platform/Profile.h"
 #include "platform/Program.h"
 #include "state/State.h"
 #include "tests/support/Scripts.h"
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -169,5 +171,45 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"DuplicateKeys", "[Multiple]\nancho=5\nancho=6\nalto=1\nalto=2\n", 5, 1},
         FileCase{"OneKeyMissing", "[Multiple]\nalto=12\n", 3, 12}),
     [](const ::testing::TestParamInfo<FileCase>& info) { return info.param.name; });
+
+// A save puts both values on disk in one replacement of the file, whose bytes are what a
+// write of each value in turn would leave; a file too large to be ours is left as it is,
+// and the user told.
+struct SaveCase {
+    const char* name;
+    std::optional<std::string> before; // nothing: no file
+    bool kept = false;
+};
+void PrintTo(const SaveCase& c, std::ostream* out) { *out << c.name; }
+
+class SettingsSave : public SettingsFile, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SettingsSave, WritesWhatTwoWritesInARowWould) {
+    const std::string twice = folder.File("dos.ini");
+    for (const std::string& path : {Path(), twice})
+        if (GetParam().before) WriteFile(path, *GetParam().before);
+    bool written = WritePrivateProfileString("Multiple", "ancho", " 6", twice);
+    written = WritePrivateProfileString("Multiple", "alto", "-2", twice) && written;
+    fillWidth = 6;
+    fillHeight = -2;
+    MessageBoxScript boxes;
+    Settings("save");
+    EXPECT_EQ(ReadFile(Path()), ReadFile(twice));
+    EXPECT_EQ(boxes.shown.size(), written ? 0u : 1u);
+    if (GetParam().kept) {
+        EXPECT_TRUE(ReadFile(Path()) == *GetParam().before) << "rewritten";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsSave,
+    ::testing::Values(SaveCase{"NoFile", std::nullopt}, SaveCase{"Empty", ""},
+                      SaveCase{"BothKeys", "[Multiple]\r\nalto= 1\r\nancho= 2\r\n"},
+                      SaveCase{"KeysMissingBeforeAnotherSection", "[Multiple]\nx=1\n\n[Otra]\nk=v"},
+                      SaveCase{"HeaderWithoutLineEnd", "[multiple]"},
+                      SaveCase{"BareCrAtTheEnd", "[Multiple]\nalto=1\r"},
+                      SaveCase{"OtherSectionOnly", "\xEF\xBB\xBF[Otra]\r\nk=v"},
+                      SaveCase{"TooLargeToBeOurs", std::string(MaxProfileSize + 1, '\n'), true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

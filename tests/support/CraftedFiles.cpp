@@ -3,6 +3,7 @@
 #include <QImageWriter>
 #include <cstdlib>
 #include <gif_lib.h>
+#include <zlib.h>
 
 namespace {
 
@@ -45,6 +46,22 @@ QByteArray Samples(const Rgb16& colour) {
 }
 
 const QByteArray PngSignature("\x89PNG\r\n\x1a\n", 8);
+
+// Raw deflate data of `size` zeros. After a full flush nothing refers back past it, so
+// copies of it in a row are one stream.
+QByteArray DeflatedZeros(int size, int flush) {
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY);
+    QByteArray in(size, '\0'), out(int(deflateBound(&z, uLong(size))) + 64, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(in.data());
+    z.avail_in = uInt(size);
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = uInt(out.size());
+    deflate(&z, flush);
+    out.truncate(out.size() - qsizetype(z.avail_out));
+    deflateEnd(&z);
+    return out;
+}
 
 // The seven Adam7 passes: first column, first row, column step, row step.
 const int Adam7[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
@@ -131,6 +148,28 @@ QByteArray PngHeaderOnly(quint32 width, quint32 height) {
     return png;
 }
 
+QByteArray WithTextChunks(const QByteArray& png, int count, int inflated) {
+    QByteArray chunk;
+    PutChunk(chunk, "zTXt",
+             QByteArray("Comment\0\0", 9) + qCompress(QByteArray(inflated, ' ')).mid(4));
+    return png.left(33) + chunk.repeated(count) + png.mid(33); // after signature and IHDR
+}
+
+QByteArray PngWithTrailingZeros(int width, int height, int megabytes) {
+    const qint64 rows = qint64(width * 3 + 1) * height; // black: a 0 filter byte, 0 samples
+    QByteArray stream("\x78\xDA", 2);
+    stream += DeflatedZeros(int(rows), Z_FULL_FLUSH);
+    stream += DeflatedZeros(1 << 20, Z_FULL_FLUSH).repeated(megabytes);
+    stream += DeflatedZeros(0, Z_FINISH);
+    const qint64 zeros = rows + (qint64(megabytes) << 20);
+    PutBigEndian(stream, quint32(zeros % 65521) << 16 | 1, 4); // Adler-32 of zeros
+    QByteArray png = PngSignature;
+    PutChunk(png, "IHDR", PngHeader(quint32(width), quint32(height), false));
+    PutChunk(png, "IDAT", stream);
+    PutChunk(png, "IEND", QByteArray());
+    return png;
+}
+
 QByteArray Rgb16Png(int width, int height, const std::vector<Rgb16>& samples, Rgb16 key,
                     Rgb16 background) {
     QByteArray raw;
@@ -155,6 +194,11 @@ QByteArray ProgressiveJpeg(const QImage& image) {
     writer.setProgressiveScanWrite(true);
     writer.write(image);
     return bytes;
+}
+
+QByteArray WithLastScanRepeated(const QByteArray& jpeg, int times) {
+    const qsizetype last = jpeg.lastIndexOf("\xFF\xDA");
+    return jpeg.left(last) + jpeg.mid(last, jpeg.size() - 2 - last).repeated(times) + "\xFF\xD9";
 }
 
 QByteArray WithJpegSize(QByteArray jpeg, quint16 width, quint16 height) {
@@ -220,6 +264,12 @@ void WriteGifWithScreen(const std::string& path, int width, int height) {
     EGifPutLine(gif, row, 2);
     GifFreeMapObject(map);
     EGifCloseFile(gif, &error);
+}
+
+QByteArray WithoutScreenBehindComment(QByteArray gif, int blocks) {
+    gif.replace(6, 4, QByteArray(4, '\0'));
+    const qsizetype colours = (quint8(gif[10]) & 0x80) ? 3 << ((quint8(gif[10]) & 7) + 1) : 0;
+    return gif.insert(13 + colours, "!\xFE" + QByteArray("\x01x").repeated(blocks) + '\0');
 }
 
 void WriteTwoFrameGif(const std::string& path, QRgb first, QRgb second) {
