@@ -277,30 +277,32 @@ enum class CopyPlace { None, Beside, StateFolder };
 struct OverwriteCase {
     const char* name;
     bool folderTakesFiles;
-    bool failMidway; // else the first byte written fails, that of the old contents' copy
-    CopyPlace copy;  // where the old contents stay
+    bool stateFolderUsable;
+    CopyPlace copy; // where the old contents stay; None: refused before a byte changed
 };
 void PrintTo(const OverwriteCase& c, std::ostream* out) { *out << c.name; }
 
 class FailedOverwrite : public ::testing::TestWithParam<OverwriteCase> {};
 
-// The writes fail from the middle of the overwrite on, and so does writing the old
-// contents back: their copy stays, and the result names it.
+// Where a copy is made, the writes fail from the middle of the overwrite on, and so does
+// writing the old contents back: their copy stays, and the result names it. Where no copy
+// can be made, the overwrite that would work is not even tried.
 TEST_P(FailedOverwrite, KeepsTheOldContentsSomewhere) {
     const OverwriteCase& c = GetParam();
     TempFolder folder, state;
-    ScopedVariable stateHome("XDG_STATE_HOME", state.Path());
+    ScopedVariable stateHome("XDG_STATE_HOME",
+                             c.stateFolderUsable ? state.Path() : "/dev/null/estado");
     const std::string file = folder.File("datos"), old(3000, 'a'), fresh(5000, 'b');
     WriteBytes(file, old);
     std::filesystem::create_hard_link(file, folder.File("enlace"));
     if (!c.folderTakesFiles && !MakeUnwritable(folder.Path())) GTEST_SKIP() << "cannot lock";
 
-    SetWriteFailureForTesting(EIO, c.failMidway ? old.size() + fresh.size() / 2 : 0);
+    if (c.copy != CopyPlace::None) SetWriteFailureForTesting(EIO, old.size() + fresh.size() / 2);
     FileReplacement replaced = Replace(file, fresh);
     SetWriteFailureForTesting(0);
 
     EXPECT_FALSE(replaced.done);
-    EXPECT_EQ(replaced.error, EIO);
+    EXPECT_EQ(replaced.error != EIO, c.copy == CopyPlace::None) << strerror(replaced.error);
     const std::string stateFolder = state.Path() + "colvero/";
     std::filesystem::create_directories(stateFolder);
     std::vector<std::string> beside = {"datos", "enlace"}, inState;
@@ -323,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FailedOverwrite,
                          ::testing::Values(OverwriteCase{"Midway", true, true, CopyPlace::Beside},
                                            OverwriteCase{"MidwayInAFolderThatTakesNoFile", false,
                                                          true, CopyPlace::StateFolder},
-                                           OverwriteCase{"NoCopyCanBeWritten", true, false,
+                                           OverwriteCase{"NoPlaceForACopy", false, false,
                                                          CopyPlace::None}),
                          [](const auto& info) { return std::string(info.param.name); });
 
