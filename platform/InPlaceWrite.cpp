@@ -63,8 +63,8 @@ bool CopyInto(int folder, const std::string& place, const std::string& name, int
 OldCopy CopyOldContents(int folder, const SaveTarget& target, int fd) {
     OldCopy copy;
     const std::string beside = AbsolutePath(target.folder);
-    if (CopyInto(openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC), beside, target.name,
-                 fd, copy))
+    if (CopyInto(openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC), beside, target.name, fd,
+                 copy))
         return copy;
     const std::string state = StateFolder();
     const int stateFolder =
@@ -96,8 +96,8 @@ FileReplacement OverwriteInPlace(int folder, const SaveTarget& target, const voi
         close(fd);
         return result;
     }
-    result.written = WriteAll(fd, data, size) &&
-                     ftruncate(fd, static_cast<off_t>(size)) == 0 && fsync(fd) == 0;
+    result.written =
+        WriteAll(fd, data, size) && ftruncate(fd, static_cast<off_t>(size)) == 0 && fsync(fd) == 0;
     if (!result.written) {
         result.error = errno;
         if (!CopyContents(copy.file.fd, fd)) result.keptCopy = copy.path;

@@ -94,8 +94,7 @@ void RemoveDeadTemporaries(int folder, const std::string& targetName) {
     while (const dirent* entry = readdir(entries)) {
         const std::string name = entry->d_name;
         const pid_t owner = TemporaryOwner(name, prefix);
-        if (owner > 0 && !Runs(owner) && LockFree(folder, name))
-            unlinkat(folder, name.c_str(), 0);
+        if (owner > 0 && !Runs(owner) && LockFree(folder, name)) unlinkat(folder, name.c_str(), 0);
     }
     closedir(entries);
 }
