@@ -1,4 +1,5 @@
 #include "platform/SaveTarget.h"
+#include "platform/UserFolders.h"
 #include <cerrno>
 #include <climits>
 #include <unistd.h>
@@ -21,11 +22,6 @@ bool ReadLink(const std::string& path, std::string& text) {
 }
 
 } // namespace
-
-std::string FolderPart(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 bool FindSaveTarget(const std::string& path, SaveTarget& target) {
     std::string current = path;

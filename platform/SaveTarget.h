@@ -14,6 +14,3 @@ struct SaveTarget {
 // False (errno set) for what a save must not replace by an ordinary file: a folder, a
 // pipe, a device, a socket, a loop of links; and for a path that cannot be followed.
 bool FindSaveTarget(const std::string& path, SaveTarget& target);
-
-// Everything up to and including the last "/" (empty when there is none).
-std::string FolderPart(const std::string& path);

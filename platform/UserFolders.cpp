@@ -57,3 +57,8 @@ std::string CurrentFolder() {
 std::string AbsolutePath(const std::string& path) {
     return !path.empty() && path[0] == '/' ? path : CurrentFolder() + path;
 }
+
+std::string FolderPart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
