@@ -32,9 +32,10 @@ bool GraphicSaveBitmapToImageFile(SurfaceHandle surface, const std::string& path
     // Encoded whole before the file is touched: a codec that gives up leaves it as it was.
     QImage image = WrapPixels(SurfaceOf(surface));
     QByteArray bytes;
-    bool saved = !image.isNull() && EncodeImage(image, *encoder, bytes) &&
-                 ReplaceFile(path, bytes.constData(), std::size_t(bytes.size())).done;
-    ShowSaveMessage(saved ? std::string("Grabado con exito ...")
-                          : "Error al grabar ...\r\n" + path);
-    return saved;
+    FileReplacement replaced;
+    if (!image.isNull() && EncodeImage(image, *encoder, bytes))
+        replaced = ReplaceFile(path, bytes.constData(), std::size_t(bytes.size()));
+    ShowSaveMessage(replaced.done ? std::string("Grabado con exito ...")
+                                  : "Error al grabar ...\r\n" + path + KeptCopyLine(replaced));
+    return replaced.done;
 }

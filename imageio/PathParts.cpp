@@ -1,4 +1,5 @@
 #include "imageio/PathParts.h"
+#include "platform/UserFolders.h"
 #include <algorithm>
 #include <sys/stat.h>
 
@@ -8,10 +9,7 @@ bool IsExistingFile(const std::string& path) {
     return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-std::string FolderOf(const std::string& path) {
-    auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
+std::string FolderOf(const std::string& path) { return FolderPart(path); }
 
 std::string NameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
 

@@ -107,7 +107,9 @@ bool SaveFavourites() {
         ReplaceFile(FavouritesFilePath(), records.data(), records.size(), ReadOnlyFiles::Replace);
     if (replacement.done) return true;
     int number = SaveErrorNumber(replacement);
-    MessageBox(nullptr, "Err:  " + std::to_string(number) + " " + FileErrorText(number),
+    MessageBox(nullptr,
+               "Err:  " + std::to_string(number) + " " + FileErrorText(number) +
+                   KeptCopyLine(replacement),
                ProgramCaption, MB_OK);
     return false;
 }

@@ -27,24 +27,63 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
                                                               : QFileDialog::AnyFile);
     dialog.setWindowTitle(QString::fromStdString(request.title));
     dialog.setDirectory(request.folder.empty() ? QDir::currentPath()
-                                               : QFile::decodeName(request.folder.c_str()));
+                                               : QString::fromStdString(request.folder));
     if (!request.filterPattern.empty())
         dialog.setNameFilter(
             QString::fromStdString(request.filterName + " (" + request.filterPattern + ")"));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
     if (!request.proposedName.empty())
-        dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
+        dialog.selectFile(QString::fromStdString(request.proposedName));
 }
 
-} // namespace
+// The text the toolkit shows for a file name's bytes.
+QString TextOf(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
 
-void SetFileDialogAnswerer(FileDialogAnswerer newAnswerer) { answerer = std::move(newAnswerer); }
+std::string BytesOf(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
-std::string ShowFileDialog(const FileDialogRequest& request) {
-    if (answerer) {
-        FileDialogAnswerer answer = answerer;
-        return answer(request);
+std::string WithFinalSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
+}
+
+// How much of folder the toolkit can name: up to the last "/" before the first name in
+// it that is not UTF-8.
+std::size_t NameableLength(const std::string& folder) {
+    std::size_t length = 0;
+    for (auto slash = folder.find('/'); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
+        if (BytesOf(TextOf(folder.substr(0, slash + 1))) != folder.substr(0, slash + 1)) break;
+        length = slash + 1;
     }
+    return length;
+}
+
+FileDialogRequest AsShown(const FileDialogRequest& request) {
+    FileDialogRequest shown = request;
+    const std::string folder = WithFinalSlash(request.folder);
+    const std::size_t nameable = NameableLength(folder);
+    shown.folder = folder.substr(0, nameable);
+    shown.proposedName = TextOf(folder.substr(nameable) + request.proposedName).toStdString();
+    return shown;
+}
+
+// The chosen path's bytes: the request's own for its folder and for its name where the
+// user kept them as shown.
+std::string ChosenBytes(const std::string& chosen, const FileDialogRequest& request) {
+    const QString text = QString::fromStdString(chosen);
+    const auto nameStart = text.lastIndexOf(u'/') + 1;
+    const QString folder = text.left(nameStart), name = text.mid(nameStart);
+    const std::string requested = WithFinalSlash(request.folder);
+    const bool sameFolder =
+        !requested.empty() && QDir::cleanPath(folder) == QDir::cleanPath(TextOf(requested));
+    return (sameFolder ? requested : BytesOf(folder)) +
+           (name == TextOf(request.proposedName) ? request.proposedName : BytesOf(name));
+}
+
+// The real dialog; the chosen path as text, empty when cancelled.
+std::string RunDialog(const FileDialogRequest& request) {
     // Browsing must not move the process's current directory.
     QString currentDirectory = QDir::currentPath();
     QFileDialog dialog(OwnerWindow(request.owner));
@@ -53,5 +92,16 @@ std::string ShowFileDialog(const FileDialogRequest& request) {
     int result = RunLocally(dialog, true);
     QDir::setCurrent(currentDirectory);
     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return QFile::encodeName(dialog.selectedFiles().first()).toStdString(); // file names are bytes
+    return dialog.selectedFiles().first().toStdString();
+}
+
+} // namespace
+
+void SetFileDialogAnswerer(FileDialogAnswerer newAnswerer) { answerer = std::move(newAnswerer); }
+
+std::string ShowFileDialog(const FileDialogRequest& request) {
+    const FileDialogRequest shown = AsShown(request);
+    FileDialogAnswerer answer = answerer; // an answerer may replace itself
+    const std::string chosen = answer ? answer(shown) : RunDialog(shown);
+    return chosen.empty() ? chosen : ChosenBytes(chosen, request);
 }

@@ -1,26 +1,22 @@
 #include "platform/SafeWrite.h"
+#include "platform/FileAttributes.h"
+#include "platform/InPlaceWrite.h"
+#include "platform/OwnFiles.h"
+#include "platform/SaveTarget.h"
+#include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
-// The room left for the target's name in the temporary name: ".", name, ".XXXXXX" must
-// stay within a file name's limit.
-constexpr std::size_t MaxNameInTemp = 200;
-
 int injectedFailure = 0;
+std::size_t bytesBeforeFailure = 0;
 
-// The file that path stands for: the one a symbolic link names, if it is one.
-std::string ResolvedTarget(const std::string& path) {
-    struct stat info;
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+FileReplacement Failed(FileReplacement result, int error) {
+    result.error = error;
+    return result;
 }
 
 // The permissions a new file gets: 0666 less the process's mask.
@@ -30,130 +26,108 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
-std::string::size_type NameStart(const std::string& path) {
-    auto slash = path.rfind('/');
-    return slash == std::string::npos ? 0 : slash + 1;
+// Gives the new file what the old one is besides its contents: owner and group, extended
+// attributes, permissions. 0 when done, else the errno of the step that failed.
+int KeepWhatItWas(int fd, const SaveTarget& target) {
+    if (!target.exists) return fchmod(fd, NewFileMode()) == 0 ? 0 : errno;
+    // In this order: a change of owner clears set-id bits and file capabilities.
+    if (fchown(fd, target.info.st_uid, target.info.st_gid) != 0) return errno;
+    if (int error = MatchExtendedAttributes(target.folder + target.name, fd)) return error;
+    return fchmod(fd, target.info.st_mode & 07777) == 0 ? 0 : errno;
 }
 
-FileReplacement Failed(FileReplacement result, int error) {
-    result.error = error;
-    return result;
-}
-
-// Flushes and closes fd; the result is complete only when both worked.
-FileReplacement Finish(int fd, FileReplacement result, bool ok) {
-    if (ok && fsync(fd) != 0) ok = false;
-    if (!ok) result.error = errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        result.error = errno;
-    }
-    result.written = ok;
-    result.done = ok;
-    return result;
-}
+// Only a folder that refuses a new entry or a rename over the old one (a sticky folder).
+bool RefusedByFolder(int error) { return error == EACCES || error == EPERM; }
 
 struct Attempt {
     FileReplacement result;
     bool inPlaceInstead = false; // the rename could not keep the file what it was; nothing changed
 };
 
-// Writes a temporary file beside the target and renames it over the target. old is the
-// target's state when it exists: its permissions, owner and group go to the new file.
-Attempt ReplaceByRename(const std::string& target, const void* data, std::size_t size,
-                        const struct stat* old) {
+// Writes a temporary file in the open folder and renames it over the target.
+Attempt ReplaceByRename(int folder, const SaveTarget& target, const void* data, std::size_t size) {
     Attempt attempt;
     FileReplacement& result = attempt.result;
-    const auto nameAt = NameStart(target);
-    std::string pattern =
-        target.substr(0, nameAt) + "." + target.substr(nameAt, MaxNameInTemp) + ".XXXXXX";
-    std::vector<char> temp(pattern.begin(), pattern.end());
-    temp.push_back('\0');
-    int fd = mkstemp(temp.data());
-    if (fd < 0) {
-        result.error = errno;
-        attempt.inPlaceInstead = true; // the folder takes no new entry
+    const OwnFile temp = MakeOwnFile(folder, target.name, OwnFileKind::Temporary);
+    if (temp.fd < 0) {
+        result.error = temp.error;
+        attempt.inPlaceInstead = RefusedByFolder(temp.error);
         return attempt;
     }
     result.created = true;
-    if (old && fchown(fd, old->st_uid, old->st_gid) != 0) {
-        result.error = errno;
-        attempt.inPlaceInstead = true; // the new file would change hands
+    if (int error = KeepWhatItWas(temp.fd, target)) {
+        result.error = error;
+        attempt.inPlaceInstead = true; // the new file would change hands or lose attributes
     } else {
         // The data must be on disk before the rename, or a crash soon after could leave
         // an empty file where the old one was.
-        const mode_t mode = old ? old->st_mode & 07777 : NewFileMode();
-        result = Finish(fd, result, WriteAll(fd, data, size) && fchmod(fd, mode) == 0);
-        fd = -1;
-        if (result.done && rename(temp.data(), target.c_str()) != 0) {
-            result.done = false;
+        result.written = WriteAll(temp.fd, data, size) && fsync(temp.fd) == 0;
+        if (!result.written) result.error = errno;
+        result.done =
+            result.written && renameat(folder, temp.name.c_str(), folder, target.name.c_str()) == 0;
+        if (result.written && !result.done) {
             result.error = errno;
-            attempt.inPlaceInstead = true; // the folder keeps the old entry (a sticky folder)
+            attempt.inPlaceInstead = RefusedByFolder(errno);
         }
     }
-    if (fd >= 0) close(fd);
-    if (!result.done) unlink(temp.data());
+    if (!result.done) unlinkat(folder, temp.name.c_str(), 0);
+    close(temp.fd); // and with it the lock, once the file has its place
     return attempt;
-}
-
-// Overwrites the existing target itself: same file, same links, owner and permissions.
-FileReplacement OverwriteInPlace(const std::string& target, const void* data, std::size_t size,
-                                 const struct stat& old) {
-    FileReplacement result;
-    int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return Failed(result, errno);
-    result.created = true;
-    // Claim the room of a longer file before the first byte changes, so that a full disk
-    // leaves the old contents whole. A file system that cannot claim room in advance just
-    // writes.
-    const auto length = static_cast<off_t>(size);
-    if (length > old.st_size) {
-        int claimed = posix_fallocate(fd, old.st_size, length - old.st_size);
-        if (claimed == ENOSPC || claimed == EDQUOT || claimed == EFBIG) {
-            close(fd);
-            return Failed(result, claimed);
-        }
-    }
-    return Finish(fd, result, WriteAll(fd, data, size) && ftruncate(fd, length) == 0);
 }
 
 } // namespace
 
 bool WriteAll(int fd, const void* data, std::size_t size) {
+    std::size_t allowed = size;
     if (injectedFailure != 0) {
-        errno = injectedFailure;
-        return false;
+        allowed = std::min(size, bytesBeforeFailure);
+        bytesBeforeFailure -= allowed;
     }
     const char* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        ssize_t written = write(fd, bytes, size);
+    for (std::size_t left = allowed; left > 0;) {
+        ssize_t written = write(fd, bytes, left);
         if (written < 0 && errno == EINTR) continue;
         if (written == 0) errno = ENOSPC;
         if (written <= 0) return false;
         bytes += written;
-        size -= static_cast<std::size_t>(written);
+        left -= static_cast<std::size_t>(written);
     }
-    return true;
+    if (allowed == size) return true;
+    errno = injectedFailure;
+    return false;
 }
 
-void SetWriteFailureForTesting(int error) { injectedFailure = error; }
+void SetWriteFailureForTesting(int error, std::size_t afterBytes) {
+    injectedFailure = error;
+    bytesBeforeFailure = afterBytes;
+}
 
 FileReplacement ReplaceFile(const std::string& path, const void* data, std::size_t size,
                             ReadOnlyFiles readOnly) {
-    const std::string target = ResolvedTarget(path);
-    if (NameStart(target) == target.size()) return Failed({}, EISDIR);
-    struct stat old;
-    const bool exists = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    SaveTarget target;
+    if (!FindSaveTarget(path, target)) return Failed({}, errno);
     // A file its owner made read-only is not replaced behind their back.
-    if (readOnly == ReadOnlyFiles::Keep && exists && access(target.c_str(), W_OK) != 0)
+    const std::string file = target.folder + target.name;
+    if (readOnly == ReadOnlyFiles::Keep && target.exists && access(file.c_str(), W_OK) != 0)
         return Failed({}, EACCES);
-    if (!exists || old.st_nlink == 1) {
-        Attempt attempt = ReplaceByRename(target, data, size, exists ? &old : nullptr);
-        if (!exists || !attempt.inPlaceInstead) return attempt.result;
-    }
-    return OverwriteInPlace(target, data, size, old);
+    const std::string folderPath = target.folder.empty() ? "." : target.folder;
+    const int folder = open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return Failed({}, errno);
+    RemoveDeadTemporaries(folder, target.name);
+    const bool linked = target.exists && target.info.st_nlink > 1;
+    Attempt attempt;
+    if (!linked) attempt = ReplaceByRename(folder, target, data, size);
+    const FileReplacement result = linked || (target.exists && attempt.inPlaceInstead)
+                                       ? OverwriteInPlace(folder, target, data, size)
+                                       : attempt.result;
+    close(folder);
+    return result;
 }
 
 bool WriteFileSafely(const std::string& path, const std::string& content) {
     return ReplaceFile(path, content.data(), content.size()).done;
+}
+
+std::string KeptCopyLine(const FileReplacement& replacement) {
+    return replacement.keptCopy.empty() ? std::string() : "\r\n" + replacement.keptCopy;
 }

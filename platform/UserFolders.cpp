@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -40,4 +41,24 @@ bool MakePrivateFolder(const std::string& folder) {
             return false;
     }
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string CurrentFolder() {
+    std::vector<char> buffer(4096);
+    while (!getcwd(buffer.data(), buffer.size())) {
+        if (errno != ERANGE) return std::string();
+        buffer.resize(buffer.size() * 2);
+    }
+    std::string folder = buffer.data();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    return !path.empty() && path[0] == '/' ? path : CurrentFolder() + path;
+}
+
+std::string FolderPart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }

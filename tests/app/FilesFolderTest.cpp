@@ -10,32 +10,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <optional>
 #include <sys/stat.h>
 
 namespace {
-
-// Sets an environment variable for the test's length (nullopt: unset).
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedVariable() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 enum class Held { Nothing, Settings, Favourites };
 

@@ -1,6 +1,7 @@
 // The file chooser: what it asks the platform's dialog for, and what it gives back.
 #include "imageio/FileChooser.h"
 #include "tests/support/Scripts.h"
+#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -62,6 +63,35 @@ TEST(ChooserResult, IsTheChosenPathOrEmptyOnCancel) {
 
     ChooseImageFile(nullptr, path, 1); // cancelled
     EXPECT_EQ(path, "");
+}
+
+// File names are bytes. The dialog shows names that are not UTF-8 as text (U+FFFD), and
+// a folder it cannot open as the way to the name; kept as shown, they come back as their
+// own bytes. Rows: path; shown folder and name; the user's answer; the result ("./" the
+// current folder).
+TEST(ChooserResult, KeepsTheBytesOfNamesThatAreNotUtf8) {
+#define R "\xef\xbf\xbd"
+    const std::array<std::string, 5> cases[] = {
+        {"vacaci\xf3n/fot\xf3.png", "./", "vacaci" R "n/fot" R ".png",
+         "./vacaci" R "n/fot" R ".png", "./vacaci\xf3n/fot\xf3.png"},
+        {"/fotos/fot\xf3.png", "/fotos/", "fot" R ".png", "/otras/fot" R ".png",
+         "/otras/fot\xf3.png"},
+        {"/fotos/vacaci\xf3n/a.png", "/fotos/", "vacaci" R "n/a.png", "/fotos/vacaci" R "n/b.png",
+         "/fotos/vacaci\xf3n/b.png"}};
+#undef R
+    auto here = [](const std::string& p) {
+        return p.rfind("./", 0) ? p : CurrentFolder() + p.substr(2);
+    };
+    for (const auto& [path, folder, name, answer, chosen] : cases) {
+        FileDialogScript dialogs;
+        dialogs.answers = {here(answer)};
+        std::string result = path;
+        ChooseImageFile(nullptr, result, 1);
+        ASSERT_EQ(dialogs.requests.size(), 1u);
+        EXPECT_EQ(dialogs.requests[0].folder, here(folder));
+        EXPECT_EQ(dialogs.requests[0].proposedName, name);
+        EXPECT_EQ(result, here(chosen));
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "imageio/ImageSave.h"
 #include "imageio/ImageLoad.h"
 #include "platform/Messages.h"
+#include "platform/SafeWrite.h"
 #include "tests/imageio/ImageTesting.h"
 #include "tests/support/CaseNames.h"
 #include "tests/support/Pictures.h"
@@ -213,6 +214,22 @@ INSTANTIATE_TEST_SUITE_P(
                        return MakeUnwritable(f.Path()) ? f.File("nuevo.png") : std::string();
                    }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// An overwrite where the file is (it has a second name) that fails midway and cannot be
+// undone either: the message names the old contents' copy, on a line of its own.
+TEST(SaveOverwriteFails, TheMessageNamesTheOldContentsCopy) {
+    TempFolder folder;
+    const std::string path = folder.File("viejo.png");
+    WriteBytes(path, OldContent);
+    std::filesystem::create_hard_link(path, folder.File("enlace.png"));
+    OwnedSurface surface(SurfaceFromPicture({"rg"}));
+    SetWriteFailureForTesting(EIO, OldContent.size() + 10);
+    auto shown = Save(surface.get(), path);
+    SetWriteFailureForTesting(0);
+    const std::string copy = folder.File(FilesIn(folder.Path()).at(0)); // hidden: first
+    EXPECT_EQ(ReadBytes(copy), OldContent);
+    EXPECT_EQ(shown.at(0).text, "Error al grabar ...\r\n" + path + "\r\n" + copy);
+}
 
 // --- Replacing -----------------------------------------------------------------------
 

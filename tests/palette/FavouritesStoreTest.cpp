@@ -175,6 +175,8 @@ TEST_F(FavouritesStoreTest, ReadOnlyFileIsRemovedAndReplaced) {
 // A folder that takes no new file keeps its file writable: the file is overwritten where
 // it is. Where no file can be made, one message tells so.
 TEST_F(FavouritesStoreTest, UnwritableFolderOverwritesItsFileOrShowsOneMessage) {
+    TempFolder state; // where the old file's copy goes while it is overwritten
+    ScopedVariable stateHome("XDG_STATE_HOME", state.Path());
     WriteBytes(Path(), DefaultFile(0, 0, 0x12));
     ASSERT_TRUE(MakeUnwritable(folder.Path())) << "the new file must not be possible";
     EXPECT_TRUE(SaveFavourites());

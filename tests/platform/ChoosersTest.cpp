@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -116,6 +117,20 @@ TEST_P(RealFileDialog, IsSetUpFromTheRequest) {
 
 INSTANTIATE_TEST_SUITE_P(OpenAndSave, RealFileDialog, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Save" : "Open"; });
+
+// The dialog cannot name a folder that is not UTF-8: it opens above it, the rest of the
+// way before the name. Accepted as shown, the folder's and the name's own bytes come back.
+TEST(RealFileDialogNames, KeptAsShownAreTheRequestsOwnBytes) {
+    TempFolder folder;
+    const std::string odd = folder.File("vacaci\xf3n/");
+    std::filesystem::create_directory(odd);
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(QDir(dialog->directory()).absolutePath().toStdString() + "/", folder.Path());
+        static_cast<QDialog*>(dialog)->accept(); // as its OK button does
+    });
+    EXPECT_EQ(ShowFileDialog({nullptr, true, "", odd, "", "", "fot\xf3.png", "jpg", false}),
+              odd + "fot\xf3.png");
+}
 
 // Custom colours come from the request and go back to it, whatever the answer; OK gives
 // the colour as 0x00BBGGRR.

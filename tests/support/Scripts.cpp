@@ -1,4 +1,5 @@
 #include "tests/support/Scripts.h"
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <linux/fs.h>
@@ -66,6 +67,20 @@ ColourDialogScript::ColourDialogScript() {
     });
 }
 ColourDialogScript::~ColourDialogScript() { SetColourDialogAnswerer(nullptr); }
+
+ScopedVariable::ScopedVariable(const char* name, std::optional<std::string> value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value)
+        setenv(name, value->c_str(), 1);
+    else
+        unsetenv(name);
+}
+ScopedVariable::~ScopedVariable() {
+    if (old_)
+        setenv(name_, old_->c_str(), 1);
+    else
+        unsetenv(name_);
+}
 
 TempFolder::TempFolder() {
     std::random_device random;

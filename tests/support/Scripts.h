@@ -43,6 +43,17 @@ class ColourDialogScript {
     std::deque<std::optional<Colour>> answers; // cancel when empty
 };
 
+// Sets an environment variable for the test's length (nullopt: unset).
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, std::optional<std::string> value);
+    ~ScopedVariable();
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
 // Makes a file or folder unwritable even for root, who ignores permission bits: with the
 // file system's immutable flag where it has one, else by taking the write bits away.
 // False when neither holds. TempFolder undoes it when it removes its folder.
