@@ -43,9 +43,13 @@ void Settings(const std::string& action) {
         // memory stay in force for this run.
         const std::string path = SettingsFilePath();
         MakeFilesFolder(); // where it cannot be made, the write fails and says so
+        // An overwrite that failed and could not be undone left the old file's copy: the
+        // message says where, on a line of its own.
+        FileReplacement replaced;
         if (!WritePrivateProfileStrings(
-                Section, {{WidthKey, FileText(fillWidth)}, {HeightKey, FileText(fillHeight)}},
-                path))
-            MessageBox(nullptr, "Error al grabar ...\r\n" + path, ProgramCaption, MB_OK);
+                Section, {{WidthKey, FileText(fillWidth)}, {HeightKey, FileText(fillHeight)}}, path,
+                &replaced))
+            MessageBox(nullptr, "Error al grabar ...\r\n" + path + KeptCopyLine(replaced),
+                       ProgramCaption, MB_OK);
     }
 }

@@ -89,14 +89,18 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 }
 
 bool WritePrivateProfileStrings(const std::string& section,
-                                const std::vector<ProfileEntry>& entries, const std::string& path) {
+                                const std::vector<ProfileEntry>& entries, const std::string& path,
+                                FileReplacement* replacement) {
     for (const ProfileEntry& entry : entries)
         if (!Writable(section, entry)) return false;
     std::string content;
     if (!ReadFile(path, content)) return false;
     for (const ProfileEntry& entry : entries) PutEntry(content, section, entry);
     // A file that would read as absent afterwards is not written.
-    return content.size() <= MaxProfileSize && WriteFileSafely(path, content);
+    if (content.size() > MaxProfileSize) return false;
+    const FileReplacement replaced = ReplaceFile(path, content.data(), content.size());
+    if (replacement) *replacement = replaced;
+    return replaced.done;
 }
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,

@@ -1,5 +1,6 @@
 #pragma once
 // Private-profile (INI) files: sections and keys matched without regard to case.
+#include "platform/SafeWrite.h"
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -28,5 +29,8 @@ std::vector<std::string> GetPrivateProfileStrings(const std::string& section,
 // Writes the entries in the section in one replacement of the file: its bytes are those
 // that WritePrivateProfileString of each in turn would leave, but no moment shows only
 // some of them. False, with the file untouched, when any of them cannot be written.
+// replacement, when given, gets how the file's replacement went (when an overwrite failed
+// and could not be undone: where the old contents were left).
 bool WritePrivateProfileStrings(const std::string& section,
-                                const std::vector<ProfileEntry>& entries, const std::string& path);
+                                const std::vector<ProfileEntry>& entries, const std::string& path,
+                                FileReplacement* replacement = nullptr);

@@ -124,10 +124,6 @@ FileReplacement ReplaceFile(const std::string& path, const void* data, std::size
     return result;
 }
 
-bool WriteFileSafely(const std::string& path, const std::string& content) {
-    return ReplaceFile(path, content.data(), content.size()).done;
-}
-
 std::string KeptCopyLine(const FileReplacement& replacement) {
     return replacement.keptCopy.empty() ? std::string() : "\r\n" + replacement.keptCopy;
 }

@@ -34,8 +34,6 @@ struct FileReplacement {
 FileReplacement ReplaceFile(const std::string& path, const void* data, std::size_t size,
                             ReadOnlyFiles readOnly = ReadOnlyFiles::Keep);
 
-bool WriteFileSafely(const std::string& path, const std::string& content);
-
 // What a failure message adds for the copy of the old contents that was left: CR LF and
 // its path; empty when there is none.
 std::string KeptCopyLine(const FileReplacement& replacement);

@@ -2,8 +2,10 @@
 #include "app/Settings.h"
 #include "platform/Profile.h"
 #include "platform/Program.h"
+#include "platform/SafeWrite.h"
 #include "state/State.h"
 #include "tests/support/Scripts.h"
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -108,6 +110,25 @@ TEST_F(SettingsFile, UnwritableTargetIsToldAndKeepsTheValuesInMemory) {
         EXPECT_EQ(fillWidth, 3) << badFolder;
         EXPECT_EQ(fillHeight, 3) << badFolder;
     }
+}
+
+// A file with a second name is overwritten where it is; when that fails midway and cannot
+// be undone either, the message names the old contents' copy on a line of its own.
+TEST_F(SettingsFile, AFailedOverwriteNamesTheOldContentsCopy) {
+    const std::string old = "[Multiple]\nancho= 2\nalto= 2\n";
+    WriteFile(Path(), old);
+    std::filesystem::create_hard_link(Path(), folder.File("enlace"));
+    MessageBoxScript boxes;
+    SetWriteFailureForTesting(EIO, old.size() + 10);
+    Settings("save");
+    SetWriteFailureForTesting(0);
+    std::string copy;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        if (entry.path().filename().string().find("-copia.") != std::string::npos)
+            copy = entry.path().string();
+    EXPECT_EQ(ReadFile(copy), old);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Error al grabar ...\r\n" + Path() + "\r\n" + copy);
 }
 
 // The path is never shortened: a cut path would name another file.
