@@ -139,8 +139,9 @@ void PrintCounterGoals(const std::map<std::string, double>& counters, std::FILE*
 } // namespace
 
 int main(int argc, char** argv) {
-    // Two screens: the plain one, and one of device-pixel ratio 2 for the steps at k = 2.
-    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" COLVERO_BENCH_SCREENS, 0);
+    // The offscreen platform with two screens: a plain one, and one of device-pixel ratio 2
+    // for the steps at k = 2.
+    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" COLVERO_BENCH_SCREENS, 1);
     benchmark::Initialize(&argc, argv);
     return RunProgram(argc, argv, [] {
         benchmark::BenchmarkReporter* shown = benchmark::CreateDefaultDisplayReporter();
