@@ -89,8 +89,8 @@ void CanvasWidget::ScrollClient(int dx, int dy) {
 
 // Painted in device pixels: the painter's transform is undone, so that each surface pixel
 // becomes exactly one k x k block from the control's first whole device pixel on, with no
-// stretching by the toolkit. The slivers of the widget outside that (under one device
-// pixel wide) take the window's colour.
+// stretching by the toolkit. The slivers of the widget outside that (a device pixel or two
+// wide, where the widget's edges fall inside device pixels) take the window's colour.
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QTransform toDevice = painter.deviceTransform();

@@ -19,7 +19,6 @@ class CanvasWidget : public QWidget {
     // The widget takes the toolkit units that hold that many device pixels from its
     // top-left rounded up to a whole device pixel.
     void Place(QPoint at, QSize size, int scale, double ratio);
-    int Scale() const { return scale_; }
     // Shows the surface's rectangle (client pixels) before returning.
     void RepaintClient(const QRect& client);
     // Moves what the client area shows by (dx, dy) client pixels: the window's device

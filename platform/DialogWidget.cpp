@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -77,14 +78,14 @@ int DialogWidget::ChosenScale() const {
 // size stretched alike, and every control with the margin it had to the area's edge.
 void DialogWidget::Relayout() {
     const double ratio = Ratio();
-    scale_ = ChosenScale();
+    const int scale = ChosenScale();
     std::vector<std::pair<int, int>> across, down;
     for (const Placed& p : placed_)
         if (p.canvas) {
             across.emplace_back(p.box.left(), p.box.left() + p.box.width());
             down.emplace_back(p.box.top(), p.box.top() + p.box.height());
         }
-    const double units = across.empty() ? 1.0 : scale_ / ratio;
+    const double units = across.empty() ? 1.0 : scale / ratio;
     const AxisStretch x(across, units), y(down, units);
     client_->move(0, MenuHeight());
     QSize client(static_cast<int>(std::ceil(x.At(clientWidth_) - 1e-6)),
@@ -94,7 +95,7 @@ void DialogWidget::Relayout() {
         const QPoint at(static_cast<int>(std::lround(x.At(p.box.left()))),
                         static_cast<int>(std::lround(y.At(p.box.top()))));
         if (auto* canvas = dynamic_cast<CanvasWidget*>(p.widget.data()))
-            canvas->Place(at, p.box.size(), scale_, ratio);
+            canvas->Place(at, p.box.size(), scale, ratio);
         else
             p.widget->setGeometry(QRect(at, p.box.size()));
         const QRect r = p.widget->geometry();

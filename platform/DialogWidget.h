@@ -24,8 +24,6 @@ class DialogWidget : public QWidget {
     void SetClientSize(int width, int height, bool resizable);
     // Puts a control of the client area at `box` (pixels).
     void PlaceControl(QWidget* control, const QRect& box);
-    // Device pixels per surface pixel of the dialog's canvases.
-    int Scale() const { return scale_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -55,5 +53,4 @@ class DialogWidget : public QWidget {
     int clientWidth_ = 0, clientHeight_ = 0; // pixels
     bool resizable_ = false;
     std::vector<Placed> placed_;
-    int scale_ = 1;
 };
