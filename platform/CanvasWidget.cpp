@@ -68,7 +68,8 @@ void CanvasWidget::RepaintClient(const QRect& client) {
 
 // The window keeps its device pixels in an image of its own: they move there exactly as
 // the surface's pixels did, k times as far, and go to the screen. Where something lies
-// over the control, or there is no such image, the control is painted again later.
+// over the control, or there is no such image, the control is painted again later. (The
+// image that the toolkit hands out is made anew at each paint: it is used at once.)
 void CanvasWidget::ScrollClient(int dx, int dy) {
     QBackingStore* store = backingStore();
     auto* image = store ? dynamic_cast<QImage*>(store->paintDevice()) : nullptr;

@@ -49,10 +49,12 @@ TEST_F(ScaledScreenTest, EveryPaperPixelIsOneSharpBlockOfKDevicePixels) {
                                                  {"r175", 2},  {"r200", 2}, {"plain", 1}};
     for (const auto& [screen, k] : cases) {
         QPoint origin;
-        const QImage& shown =
-            *dynamic_cast<QImage*>(ShowOn(screen, origin)->backingStore()->paintDevice());
+        QWidget* window = ShowOn(screen, origin);
         Key(VK_RIGHT);
         Wheel(-120);
+        // The window's device pixels, as the last paint left them (each paint makes anew
+        // the image through which the toolkit hands them out).
+        const QImage& shown = *dynamic_cast<QImage*>(window->backingStore()->paintDevice());
         ASSERT_TRUE(shown.rect().contains(QRect(origin, QSize(ViewWidth, ViewHeight) * k)))
             << screen;
         long wrong = 0;
