@@ -1,7 +1,8 @@
 // Speed of the grid editor on the largest image (1071 x 1071): building the grid,
 // composing the view, one pan step and one paint step through the canvas's message
-// handler, undoing and redoing a stroke, the journal's memory after 200 strokes, and the
-// peak memory of a process that loads the image and shows it.
+// handler (also on shown windows at one and two device pixels a paper pixel), undoing and
+// redoing a stroke, the journal's memory after 200 strokes, and the peak memory of a
+// process that loads the image and shows it.
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
 #include "grid/ColourTools.h"
@@ -13,6 +14,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
 #include "state/State.h"
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -79,10 +83,18 @@ BENCHMARK(BM_RefreshView)->Unit(benchmark::kMillisecond);
 LRESULT QuietDialogProc(WindowHandle, unsigned, WPARAM, LPARAM) { return 0; }
 
 // Runs body inside the modal run of a shown editor window (the shared editor's window is
-// never shown), so that every composition also repaints the canvas on screen.
-void WhileShown(const std::function<void(WindowHandle canvas)>& body) {
+// never shown), so that every composition also repaints the canvas on screen; the window
+// opens on the benchmark's screen of that device-pixel ratio (BenchMain.cpp), where each
+// paper pixel takes k x k device pixels. False when there is no such screen.
+bool WhileShown(double ratio, const std::function<void(WindowHandle canvas)>& body) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto screen = std::find_if(screens.begin(), screens.end(), [ratio](QScreen* s) {
+        return s->devicePixelRatio() == ratio;
+    });
+    if (screen == screens.end()) return false;
+    const QPoint at = (*screen)->geometry().topLeft();
     const WindowHandle hidden = MainWindow;
-    MainWindow = CreateDialogWindow("Bench", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr);
+    MainWindow = CreateDialogWindow("Bench", at.x(), at.y(), ViewWidth, ViewHeight, 0, 0, nullptr);
     CreateCanvas(MainWindow);
     SetModalHook([&body](WindowHandle dialog) {
         RefreshView();
@@ -92,67 +104,97 @@ void WhileShown(const std::function<void(WindowHandle canvas)>& body) {
     RunModal(MainWindow, QuietDialogProc);
     SetModalHook(nullptr);
     MainWindow = hidden;
+    return true;
 }
 
 // Right and Left in turn, so that every step moves the paper.
-void BM_PanStep(benchmark::State& state) {
+void PanStep(benchmark::State& state, double ratio) {
     OpenSharedEditor();
     PaperPlacement.left = InsideLeft;
     PaperPlacement.top = InsideTop;
     LeftButtonMode = MovePaper;
-    WhileShown([&state](WindowHandle canvas) {
+    const bool shown = WhileShown(ratio, [&state](WindowHandle canvas) {
         bool right = true;
         for (auto _ : state) {
             SendMessage(canvas, WM_KEYDOWN, right ? VK_RIGHT : VK_LEFT, 0);
             right = !right;
         }
     });
+    if (!shown) state.SkipWithError("no screen of that ratio");
 }
-BENCHMARK(BM_PanStep)->Unit(benchmark::kMillisecond);
 
-// A left press with a block tool of columns x rows cells, in two colours in turn.
+// One stroke of a columns x rows block in the colour: a left press and release with the
+// block tool at view (500, 400) of the canvas.
+void BlockStroke(WindowHandle canvas, int columns, int rows, Colour colour) {
+    LeftButtonMode = EditCapturedColourMultiple;
+    fillWidth = static_cast<std::int16_t>(columns);
+    fillHeight = static_cast<std::int16_t>(rows);
+    CurrentColour = colour;
+    SendMessage(canvas, WM_LBUTTONDOWN, 0, MAKELPARAM(500, 400));
+    SendMessage(canvas, WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
+    LeftButtonMode = MovePaper;
+}
+
+// Red and green in turn, so that every step changes the cells.
+Colour Alternate(bool& red) {
+    red = !red;
+    return red ? 0x0000FF : 0x00FF00;
+}
+
+// On the window that is never shown: the editor's own work.
 void PaintStep(benchmark::State& state, int columns, int rows) {
     OpenSharedEditor();
     PaperPlacement.left = InsideLeft;
     PaperPlacement.top = InsideTop;
-    LeftButtonMode = EditCapturedColourMultiple;
-    fillWidth = static_cast<std::int16_t>(columns);
-    fillHeight = static_cast<std::int16_t>(rows);
     bool red = true;
-    for (auto _ : state) {
-        CurrentColour = red ? 0x0000FF : 0x00FF00;
-        SendMessage(Canvas(), WM_LBUTTONDOWN, 0, MAKELPARAM(500, 400));
-        SendMessage(Canvas(), WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
-        red = !red;
-    }
-    LeftButtonMode = MovePaper;
+    for (auto _ : state) BlockStroke(Canvas(), columns, rows, Alternate(red));
 }
-[[maybe_unused]] const bool paintStepsRegistered = [] {
+
+// On a shown window at k device pixels a paper pixel: the screen's part as well.
+void ShownPaintStep(benchmark::State& state, int side, double ratio) {
+    OpenSharedEditor();
+    PaperPlacement.left = InsideLeft;
+    PaperPlacement.top = InsideTop;
+    const bool shown = WhileShown(ratio, [&state, side](WindowHandle canvas) {
+        bool red = true;
+        for (auto _ : state) BlockStroke(canvas, side, side, Alternate(red));
+    });
+    if (!shown) state.SkipWithError("no screen of that ratio");
+}
+
+[[maybe_unused]] const bool stepsRegistered = [] {
     for (int side : {1, 3, 50}) {
         const std::string size = std::to_string(side);
         const std::string name = "BM_PaintStep/" + size + "x" + size;
         benchmark::RegisterBenchmark(name.c_str(), PaintStep, side, side)
             ->Unit(benchmark::kMicrosecond);
     }
+    for (int k : {1, 2}) {
+        const std::string suffix = "/k" + std::to_string(k);
+        benchmark::RegisterBenchmark(("BM_PaintStep/50x50" + suffix).c_str(), ShownPaintStep, 50,
+                                     double(k))
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(
+            (k == 1 ? std::string("BM_PanStep") : "BM_PanStep" + suffix).c_str(), PanStep,
+            double(k))
+            ->Unit(benchmark::kMillisecond);
+    }
     return true;
 }();
 
 constexpr int StrokeSide = 50; // cells of a block stroke each way
 
-// One stroke of a side x side block in the colour, pressed and released at view (500, 400).
-void BlockStroke(int side, Colour colour) {
-    LeftButtonMode = EditCapturedColourMultiple;
-    fillWidth = fillHeight = static_cast<std::int16_t>(side);
-    CurrentColour = colour;
-    SendMessage(Canvas(), WM_LBUTTONDOWN, 0, MAKELPARAM(500, 400));
-    SendMessage(Canvas(), WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
-    LeftButtonMode = MovePaper;
-}
+void BlockStroke(int side, Colour colour) { BlockStroke(Canvas(), side, side, colour); }
+
+// The block green: the red strokes below then change every cell whatever the benchmarks
+// before left there (a stroke that changes nothing records nothing to undo).
+void GreenBlock() { BlockStroke(StrokeSide, 0x00FF00); }
 
 // "Deshacer" of a block stroke, the view's recomposition included; the stroke is painted
 // again, untimed, before each.
 void BM_UndoStroke(benchmark::State& state) {
     OpenSharedEditor();
+    GreenBlock();
     for (auto _ : state) {
         state.PauseTiming();
         BlockStroke(StrokeSide, 0x0000FF);
@@ -165,6 +207,7 @@ BENCHMARK(BM_UndoStroke)->Name("BM_UndoStroke/50x50")->Unit(benchmark::kMillisec
 // "Rehacer" of the same stroke; it is undone again, untimed, before each.
 void BM_RedoStroke(benchmark::State& state) {
     OpenSharedEditor();
+    GreenBlock();
     BlockStroke(StrokeSide, 0x0000FF);
     for (auto _ : state) {
         state.PauseTiming();

@@ -84,3 +84,6 @@ Rect ComposeOnWhite(Surface& target, const Surface& source, int x, int y, Surfac
 // the band uncovered at the other edge keeps its old pixels, for the caller to draw.
 // Returns where the moved pixels now lie (empty when none stayed on the target).
 Rect ScrollSurface(Surface& target, int dx, int dy);
+// The same within the block `area` of any 32-bit pixel buffer whose rows lie `stride`
+// pixels apart (a window's own image of its pixels, say); `area` must lie inside it.
+Rect ScrollBlock(std::uint32_t* pixels, std::size_t stride, const Rect& area, int dx, int dy);

@@ -8,20 +8,24 @@
 #include <cstring>
 
 Rect ScrollSurface(Surface& target, int dx, int dy) {
-    const int width = target.Width(), height = target.Height();
+    return ScrollBlock(target.Pixels(), static_cast<std::size_t>(target.Width()), Bounds(target),
+                       dx, dy);
+}
+
+Rect ScrollBlock(std::uint32_t* pixels, std::size_t stride, const Rect& area, int dx, int dy) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
     // 64-bit: a step near the int limits must not wrap around.
     if (std::llabs(dx) >= width || std::llabs(dy) >= height) return Rect{};
-    const Rect to{std::max(0, dx), std::max(0, dy), width + std::min(0, dx),
-                  height + std::min(0, dy)};
+    const Rect to{area.left + std::max(0, dx), area.top + std::max(0, dy),
+                  area.right + std::min(0, dx), area.bottom + std::min(0, dy)};
     const std::size_t bytes = static_cast<std::size_t>(to.right - to.left) * 4;
     // Rows moving down are taken from the bottom up, so that none is read after it is
     // written; within a row, memmove copes with the overlap.
     const int first = dy > 0 ? to.bottom - 1 : to.top, last = dy > 0 ? to.top - 1 : to.bottom;
     const int step = dy > 0 ? -1 : 1;
-    std::uint32_t* pixels = target.Pixels();
     for (int row = first; row != last; row += step)
-        std::memmove(pixels + static_cast<std::size_t>(row) * width + to.left,
-                     pixels + static_cast<std::size_t>(row - dy) * width + (to.left - dx), bytes);
+        std::memmove(pixels + static_cast<std::size_t>(row) * stride + to.left,
+                     pixels + static_cast<std::size_t>(row - dy) * stride + (to.left - dx), bytes);
     return to;
 }
 

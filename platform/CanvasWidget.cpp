@@ -1,13 +1,17 @@
 #include "platform/CanvasWidget.h"
 #include "gfx/CanvasControl.h"
+#include "gfx/Drawing.h"
 #include "platform/Cursors.h"
 #include "platform/VirtualKeys.h"
 #include "platform/WindowObject.h"
+#include <QBackingStore>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -21,6 +25,10 @@ std::uintptr_t KeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifier
     return state;
 }
 
+// The smallest whole number not below v, where v is a whole number give or take what
+// floating point loses on the way.
+int RoundUp(double v) { return static_cast<int>(std::ceil(v - 1e-6)); }
+
 } // namespace
 
 CanvasWidget::CanvasWidget(WindowObject* control, QWidget* parent, bool border)
@@ -32,38 +40,116 @@ CanvasWidget::CanvasWidget(WindowObject* control, QWidget* parent, bool border)
     TrackCursor(this);
 }
 
+void CanvasWidget::Place(QPoint at, QSize size, int scale, double ratio) {
+    scale_ = scale;
+    ratio_ = ratio;
+    size_ = size;
+    const QPointF corner = QPointF(parentWidget()->mapTo(window(), at)) * ratio;
+    const QSizeF units =
+        (QSizeF(RoundUp(corner.x()) - corner.x(), RoundUp(corner.y()) - corner.y()) +
+         QSizeF(size * scale)) /
+        ratio;
+    setGeometry(QRect(at, QSize(RoundUp(units.width()), RoundUp(units.height()))));
+}
+
+QPointF CanvasWidget::Corner() const { return QPointF(mapTo(window(), QPoint(0, 0))) * ratio_; }
+
+QPoint CanvasWidget::ClientOrigin() const {
+    const QPointF corner = Corner();
+    return QPoint(RoundUp(corner.x()), RoundUp(corner.y())) + QPoint(border_, border_) * scale_;
+}
+
 void CanvasWidget::RepaintClient(const QRect& client) {
-    repaint(client.translated(border_, border_));
+    const QRectF device(ClientOrigin() + client.topLeft() * scale_, client.size() * scale_);
+    const QRectF units(device.topLeft() / ratio_, device.size() / ratio_);
+    // Whole units around those device pixels; what else they cover is painted too.
+    repaint(units.translated(-QPointF(mapTo(window(), QPoint(0, 0)))).toAlignedRect());
 }
 
-// The toolkit moves the pixels it holds for the window, when nothing lies over the
-// control, and otherwise repaints the client area later.
+// The window keeps its device pixels in an image of its own: they move there exactly as
+// the surface's pixels did, k times as far, and go to the screen. Where something lies
+// over the control, or there is no such image, the control is painted again later. (The
+// image that the toolkit hands out is made anew at each paint: it is used at once.)
 void CanvasWidget::ScrollClient(int dx, int dy) {
-    scroll(dx, dy, rect().adjusted(border_, border_, -border_, -border_));
+    QBackingStore* store = backingStore();
+    auto* image = store ? dynamic_cast<QImage*>(store->paintDevice()) : nullptr;
+    if (!image || image->depth() != 32 || !isVisible() || visibleRegion() != QRegion(rect())) {
+        update();
+        return;
+    }
+    const QRect client =
+        QRect(ClientOrigin(), (size_ - QSize(2, 2) * border_) * scale_) & image->rect();
+    if (client.isEmpty()) return;
+    ScrollBlock(reinterpret_cast<std::uint32_t*>(image->bits()),
+                static_cast<std::size_t>(image->bytesPerLine() / 4),
+                Rect{client.left(), client.top(), client.right() + 1, client.bottom() + 1},
+                dx * scale_, dy * scale_);
+    store->flush(QRect(mapTo(window(), QPoint(0, 0)), size()).adjusted(-1, -1, 1, 1),
+                 window()->windowHandle());
 }
 
-// The surface is drawn 1:1 at the client origin; on a high-density screen the toolkit
-// enlarges it, and without smoothing every pixel stays a sharp square.
+// Painted in device pixels: the painter's transform is undone, so that each surface pixel
+// becomes exactly one k x k block from the control's first whole device pixel on, with no
+// stretching by the toolkit. The slivers of the widget outside that (a device pixel or two
+// wide, where the widget's edges fall inside device pixels) take the window's colour.
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (border_) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    const QTransform toDevice = painter.deviceTransform();
+    painter.setWorldTransform(toDevice.inverted());
+    const QPointF corner = toDevice.map(QPointF(0, 0));
+    const QRect control(QPoint(RoundUp(corner.x()), RoundUp(corner.y())), size_ * scale_);
+    const QRect wanted = toDevice.mapRect(QRectF(event->rect())).toAlignedRect();
+    for (const QRect& r : QRegion(wanted) - control) painter.fillRect(r, palette().window());
+    const int k = scale_, edge = border_ * k;
+    const QRect client = control.adjusted(edge, edge, -edge, -edge);
+    for (const QRect& r : (QRegion(control) - client) & wanted) painter.fillRect(r, Qt::black);
+    const QRect shown = wanted & client;
+    if (shown.isEmpty()) return;
+    // The whole blocks that cover what is wanted (offsets from the client's origin are
+    // never negative here, so division rounds down).
+    const QPoint first = shown.topLeft() - client.topLeft();
+    const QPoint last = shown.bottomRight() - client.topLeft();
+    const QRect pixels(QPoint(first.x() / k, first.y() / k), QPoint(last.x() / k, last.y() / k));
+    PaintPixels(painter, client.topLeft() + pixels.topLeft() * k, pixels);
+}
+
+void CanvasWidget::PaintPixels(QPainter& painter, QPoint at, const QRect& pixels) {
     const Surface* surface = CanvasSurface(control_->dialog, control_->id);
-    if (!surface || surface->Width() <= 0 || surface->Height() <= 0) return;
+    if (!surface) return;
+    const QRect block = pixels & QRect(0, 0, surface->Width(), surface->Height());
+    if (block.isEmpty()) return;
     const QImage image(reinterpret_cast<const uchar*>(surface->Pixels()), surface->Width(),
                        surface->Height(), surface->Width() * 4, QImage::Format_RGB32);
-    QRect wanted = event->rect().translated(-border_, -border_) & image.rect();
-    if (wanted.isEmpty()) return;
-    painter.drawImage(wanted.topLeft() + QPoint(border_, border_), image, wanted);
+    const int k = scale_;
+    if (k == 1) {
+        painter.drawImage(at, image, block);
+        return;
+    }
+    // Each row of the block written k times over, each pixel k times along it.
+    const int width = block.width() * k;
+    enlarged_.resize(static_cast<std::size_t>(width) * block.height() * k);
+    std::uint32_t* out = enlarged_.data();
+    for (int y = block.top(); y <= block.bottom(); ++y) {
+        const std::uint32_t* row = surface->Row(y);
+        std::uint32_t* first = out;
+        for (int x = block.left(); x <= block.right(); ++x) out = std::fill_n(out, k, row[x]);
+        for (int copy = 1; copy < k; ++copy) out = std::copy(first, first + width, out);
+    }
+    painter.drawImage(at, QImage(reinterpret_cast<const uchar*>(enlarged_.data()), width,
+                                 block.height() * k, width * 4, QImage::Format_RGB32));
 }
 
 bool CanvasWidget::ClientPosition(const QMouseEvent* event, QPoint& client) const {
-    client = event->position().toPoint() - QPoint(border_, border_);
-    return client.x() >= 0 && client.y() >= 0 && client.x() < width() - 2 * border_ &&
-           client.y() < height() - 2 * border_;
+    // The window's position, not the widget's: the toolkit rounds the widget's to whole
+    // units, a device pixel or two away on a scaled screen.
+    const QPointF scene = event->scenePosition();
+    const QPoint device(static_cast<int>(std::lround(scene.x() * ratio_)),
+                        static_cast<int>(std::lround(scene.y() * ratio_)));
+    const QPoint offset = device - ClientOrigin();
+    const QSize pixels = size_ - QSize(2, 2) * border_;
+    if (offset.x() < 0 || offset.y() < 0) return false;
+    client = QPoint(offset.x() / scale_, offset.y() / scale_);
+    return client.x() < pixels.width() && client.y() < pixels.height();
 }
 
 void CanvasWidget::Deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {

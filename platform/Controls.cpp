@@ -1,8 +1,10 @@
 // The controls of a dialog: labels, text boxes, push buttons and canvases, each a widget
-// in the dialog's client area at its position in pixels.
+// in the dialog's client area at its position in pixels, which the dialog lays out for
+// its screen.
 #include "gfx/CanvasControl.h"
 #include "platform/CanvasWidget.h"
 #include "platform/ControlText.h"
+#include "platform/DialogWidget.h"
 #include "platform/WindowObject.h"
 #include <QLabel>
 #include <QLineEdit>
@@ -94,7 +96,10 @@ WindowHandle AddControl(WindowHandle dialog, ControlKind kind, int id, const std
     case ControlKind::Canvas: widget = MakeCanvas(control, d->client, width, height); break;
     }
     widget->setParent(d->client);
-    widget->setGeometry(x, y, width, height);
+    if (auto* dialogWidget = dynamic_cast<DialogWidget*>(d->widget.data()))
+        dialogWidget->PlaceControl(widget, QRect(x, y, width, height));
+    else
+        widget->setGeometry(x, y, width, height);
     TagWidget(widget, control);
     control->widget = widget;
     d->controls.push_back(control);

@@ -6,9 +6,13 @@
 #include "gfx/CanvasControl.h"
 #include "palette/FavouritesStore.h"
 #include "palette/PalettePainting.h"
+#include "platform/QtAccess.h"
 #include "state/State.h"
 #include "tests/palette/PaletteTestSupport.h"
 #include "tests/support/Scripts.h"
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -117,6 +121,25 @@ TEST_F(FavouritesDialogTest, FirstOpeningShowsTheWhitePalette) {
     // clang-format on
     EXPECT_FALSE(fs::exists(FilePath()));
     EXPECT_EQ(PaletteSurface, 0u) << "the palette surface goes with the dialog";
+}
+
+// On a screen of ratio 1.5 (tests/support/ScaledScreens.json) the palette takes two
+// device pixels a pixel; the colour box and the buttons below it make room for it: no
+// control overlaps another or leaves the dialog.
+TEST_F(FavouritesDialogTest, OnAScaledScreenTheControlsMakeRoomForThePalette) {
+    Open([&](WindowHandle dialog) {
+        WidgetOf(dialog)->move(QGuiApplication::screens().at(2)->geometry().topLeft());
+        EXPECT_GE(WidgetOf(GetDlgItem(dialog, Palette))->width() * 1.5, 336 * 2);
+        std::vector<QRect> placed;
+        for (int id : {Palette, Box, Archivar, Salir, Reseteo}) {
+            const QWidget* control = WidgetOf(GetDlgItem(dialog, id));
+            EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << id;
+            for (const QRect& other : placed)
+                EXPECT_FALSE(control->geometry().intersects(other)) << id;
+            placed.push_back(control->geometry());
+        }
+        Click(dialog, Salir);
+    });
 }
 
 TEST_F(FavouritesDialogTest, ChangedSwatchThenSalirAsksAndNoWritesNothing) {

@@ -1,12 +1,13 @@
 // Runs the tests inside the toolkit's application object, so that dialogs and windows
-// are the real widgets. Without a display they use Qt's offscreen platform.
+// are the real widgets. Without a display they use Qt's offscreen platform (with the
+// screens that the program's COLVERO_OFFSCREEN names, if any).
 #include "platform/Program.h"
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
 #ifdef COLVERO_OFFSCREEN
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", COLVERO_OFFSCREEN, 1);
 #endif
     // A test whose program folder takes no file would otherwise save into the user's real
     // configuration folder; under /dev/null no folder can be made, so such a save fails as
