@@ -194,20 +194,27 @@ void WrittenDaysAgo(const std::string& file, int days) {
 }
 
 // A running copy's file is neither offered to a second copy nor removed as stale, however
-// old, though both copies here share one process id; once its run has died it is both.
+// old, though both copies here share one process id; once its run has died it is offered,
+// and removed after 30 days.
 TEST_F(Recovery, ARunningCopysFileIsNeitherOfferedNorRemovedAsStale) {
     ProgramRun run;
     run.closeWhenDone = false;
+    std::string file;
     run.Run(picture, [&] {
         PaintCell(1, 0);
         ASSERT_EQ(Files().size(), 1u);
-        WrittenDaysAgo(RecoveryFolder() + Files()[0], RecoveryMaxAgeDays + 1);
+        file = RecoveryFolder() + Files()[0];
+        WrittenDaysAgo(file, 31);
         EXPECT_TRUE(FindDeadRuns(picture).empty());
         RemoveStaleRecoveryFiles();
         EXPECT_EQ(Files().size(), 1u);
         EndDialog(MainWindow, 0);
     });
     EXPECT_EQ(FindDeadRuns(picture).size(), 1u);
+    WrittenDaysAgo(file, 29);
+    RemoveStaleRecoveryFiles();
+    EXPECT_EQ(Files().size(), 1u);
+    WrittenDaysAgo(file, 31);
     RemoveStaleRecoveryFiles();
     EXPECT_TRUE(Files().empty());
 }
