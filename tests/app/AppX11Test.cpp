@@ -96,6 +96,8 @@ void RequestClose(const std::string& id) {
     flush(connection);
 }
 
+QPoint MenuTitleCentre(const QString& title);
+
 // One run of the real program in a folder of its own, holding the picture.
 class RealProgram : public ::testing::Test {
   protected:
@@ -168,6 +170,19 @@ class RealProgram : public ::testing::Test {
 
     void Click(QPoint at) {
         Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    }
+
+    // "Raton" > "Izquierda" > "Editar Color captado ", then a click on cell (4, 2), which
+    // the current colour, white until one is captured, paints; answers the picture painted.
+    QImage PaintCellWhite() {
+        const QPoint menuOrigin = viewOrigin - QPoint(1, 1) -
+                                  QPoint(0, WindowGeometry(mainWindow).height() - ClientHeight);
+        Click(menuOrigin + MenuTitleCentre("Raton"));
+        Xdotool({"key", "--delay", "100", "Down", "Right", "Down", "Return"});
+        Click(viewOrigin + QPoint(7 * 4 + 3, 7 * 2 + 3));
+        QImage painted = image;
+        painted.setPixel(4, 2, qRgb(255, 255, 255));
+        return painted;
     }
 
     // Closes the main window as the close box would and checks the program's end.
@@ -269,13 +284,7 @@ TEST_F(RealProgram, DragInEditCapturedColourPaintsTheCellsUnderThePointer) {
 // the unsaved edit in a box captioned "Colvero", and No ("n") ends the program unsaved.
 TEST_F(RealProgram, UndoRedoAndTheQuestionBeforeUnsavedEditsAreDropped) {
     OpenPicture();
-    const QPoint menuOrigin =
-        viewOrigin - QPoint(1, 1) - QPoint(0, WindowGeometry(mainWindow).height() - ClientHeight);
-    Click(menuOrigin + MenuTitleCentre("Raton"));
-    Xdotool({"key", "--delay", "100", "Down", "Right", "Down", "Return"});
-    Click(viewOrigin + QPoint(7 * 4 + 3, 7 * 2 + 3)); // cell (4, 2) painted white
-    QImage painted = image;
-    painted.setPixel(4, 2, qRgb(255, 255, 255));
+    const QImage painted = PaintCellWhite();
     EXPECT_EQ(ScreenShowsPaperAt(painted, 0, 0), "");
 
     Xdotool({"key", "ctrl+z"});
@@ -304,13 +313,7 @@ TEST_F(RealProgram, EditsOfAKilledRunAreOfferedAtTheNextStart) {
         return std::distance(std::filesystem::directory_iterator(recovery, error), {});
     };
     OpenPicture();
-    const QPoint menuOrigin =
-        viewOrigin - QPoint(1, 1) - QPoint(0, WindowGeometry(mainWindow).height() - ClientHeight);
-    Click(menuOrigin + MenuTitleCentre("Raton"));
-    Xdotool({"key", "--delay", "100", "Down", "Right", "Down", "Return"});
-    Click(viewOrigin + QPoint(7 * 4 + 3, 7 * 2 + 3)); // cell (4, 2) painted white
-    QImage painted = image;
-    painted.setPixel(4, 2, qRgb(255, 255, 255));
+    const QImage painted = PaintCellWhite();
     ASSERT_TRUE(WaitFor([&] { return recoveryFiles() == 1; }));
 
     for (const char* answer : {"y", "n"}) {
