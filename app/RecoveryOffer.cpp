@@ -35,15 +35,16 @@ bool Usable(DeadRun& dead) {
 
 void OfferRecovery() {
     RemoveStaleRecoveryFiles();
-    std::vector<DeadRun> dead = FindDeadRuns(ImageFileName);
-    DeadRun* offered = nullptr;
-    for (DeadRun& run : dead)
-        if (Usable(run) && !offered) offered = &run;
+    DeadRun offered;
+    ForEachDeadRun(ImageFileName, [&offered](DeadRun& dead) {
+        if (Usable(dead) && !offered.taken.IsOpen()) offered = std::move(dead);
+        return true; // every file that cannot be applied is named
+    });
     StartRecovery(ImageFileName);
-    if (!offered) return;
+    if (!offered.taken.IsOpen()) return;
     if (MessageBox(nullptr, RecoveryQuestion, RecoveryCaption, MB_YESNO | MB_SETFOREGROUND) ==
         IDYES)
-        AcceptRecovery(std::move(offered->taken), std::move(offered->picture));
+        AcceptRecovery(std::move(offered.taken), std::move(offered.picture));
     else
-        offered->taken.Remove();
+        offered.taken.Remove();
 }

@@ -138,8 +138,10 @@ void BM_Recover(benchmark::State& state) {
         LoadPicture(loaded);
         state.ResumeTiming();
         StartRecovery(home.Picture());
-        std::vector<DeadRun> dead = FindDeadRuns(home.Picture());
-        AcceptRecovery(std::move(dead.at(0).taken), std::move(dead.at(0).picture));
+        ForEachDeadRun(home.Picture(), [](DeadRun& dead) {
+            AcceptRecovery(std::move(dead.taken), std::move(dead.picture));
+            return false;
+        });
         RestoreAcceptedPicture();
         RefreshView();
         state.PauseTiming();

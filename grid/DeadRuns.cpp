@@ -2,14 +2,13 @@
 #include "grid/Recovery.h"
 #include <algorithm>
 
-std::vector<DeadRun> FindDeadRuns(const std::string& path) {
+void ForEachDeadRun(const std::string& path, const std::function<bool(DeadRun& dead)>& look) {
     const std::string folder = RecoveryFolder();
     const std::string picture = RecoveryPicturePath(path);
     const std::string prefix = RecoveryNamePrefix(picture);
     std::vector<FolderFile> files = FilesInFolder(folder);
     std::sort(files.begin(), files.end(),
               [](const FolderFile& a, const FolderFile& b) { return a.age < b.age; });
-    std::vector<DeadRun> found;
     for (const FolderFile& file : files) {
         if (!file.name.starts_with(prefix)) continue;
         DeadRun dead{folder + file.name, {}, {}};
@@ -21,9 +20,8 @@ std::vector<DeadRun> FindDeadRuns(const std::string& path) {
                 ReadRecovery(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         // Another picture whose path has the same checksum.
         if (dead.picture.readable && dead.picture.path != picture) continue;
-        found.push_back(std::move(dead));
+        if (!look(dead)) return;
     }
-    return found;
 }
 
 void RemoveStaleRecoveryFiles() {

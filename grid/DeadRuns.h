@@ -4,8 +4,8 @@
 // is never one of them (platform/LockedFile.h).
 #include "grid/RecoveryFile.h"
 #include "platform/LockedFile.h"
+#include <functional>
 #include <string>
-#include <vector>
 
 constexpr int RecoveryMaxAgeDays = 30;
 
@@ -15,9 +15,12 @@ struct DeadRun {
     RecoveredPicture picture; // not readable when it cannot be read
 };
 
-// The dead runs' files of the picture at path, most recently written first: those whose
-// picture is that path, and those named as its files that cannot be read.
-std::vector<DeadRun> FindDeadRuns(const std::string& path);
+// Shows `look` the dead runs' files of the picture at path one at a time, each taken and
+// read, most recently written first, until it answers false: those whose picture is that
+// path, and those named as its files that cannot be read. A run that look does not move
+// away is closed (its file stays) before the next is read, so that no more than one
+// picture is held at a time.
+void ForEachDeadRun(const std::string& path, const std::function<bool(DeadRun& dead)>& look);
 
 // Removes every dead run's file not written for RecoveryMaxAgeDays.
 void RemoveStaleRecoveryFiles();
