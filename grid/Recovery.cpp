@@ -26,6 +26,8 @@ Run run;
 void StartNewFile() {
     run.pending.clear();
     run.broken = true;
+    const std::string folder = RecoveryFolder();
+    if (!MakePrivateFolder(folder)) return; // no file to write, and none to remove
     const std::vector<Colour>& saved = SavedColours();
     const std::vector<Colour> now = PictureColours();
     std::vector<CellColour> changes;
@@ -36,8 +38,6 @@ void StartNewFile() {
         run.broken = false;
         return;
     }
-    const std::string folder = RecoveryFolder();
-    if (!MakePrivateFolder(folder)) return;
     const std::string bytes = EncodeRecoveryStart(run.path, GridColumns(), GridRows(), saved) +
                               EncodeRecoveryStep(changes);
     LockedFile made =

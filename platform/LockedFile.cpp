@@ -59,8 +59,8 @@ LockedFile LockedFile::Create(const std::string& pathStart, const void* data, st
         file.fd_ = mkostemp(temp.data(), O_CLOEXEC | O_APPEND);
         if (file.fd_ < 0) return file;
         file.path_ = pathStart + temp.substr(temp.size() - 6);
-        const bool written = flock(file.fd_, LOCK_EX) == 0 && WriteAll(file.fd_, data, size) &&
-                             fdatasync(file.fd_) == 0;
+        const bool written = flock(file.fd_, LOCK_EX | LOCK_NB) == 0 &&
+                             WriteAll(file.fd_, data, size) && fdatasync(file.fd_) == 0;
         if (written && renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, file.path_.c_str(),
                                  RENAME_NOREPLACE) == 0) {
             SyncFolder(file.path_);
