@@ -2,7 +2,6 @@
 // the run's end, what the next start offers and makes of the answer, and the files it
 // leaves alone. A run "dies" here by its main window ending without the close question.
 #include "grid/Recovery.h"
-#include "app/Closing.h"
 #include "app/RecoveryOffer.h"
 #include "grid/DeadRuns.h"
 #include "grid/Journal.h"
@@ -12,7 +11,6 @@
 #include "tests/app/AppPictures.h"
 #include "tests/app/MenuAccess.h"
 #include "tests/app/ProgramRun.h"
-#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
@@ -33,37 +31,22 @@ class Recovery : public ::testing::Test {
     }
     void TearDown() override { setenv("XDG_STATE_HOME", "/dev/null/colvero-tests", 1); }
 
-    // The recovery folder's files, by name.
+    // The recovery folder's files, by name, and what the first one holds.
     static std::vector<std::string> Files() {
         std::vector<std::string> names;
         for (const FolderFile& file : FilesInFolder(RecoveryFolder())) names.push_back(file.name);
-        std::sort(names.begin(), names.end());
         return names;
     }
-    static RecoveredPicture Holds(const std::string& name) {
-        std::ifstream in(RecoveryFolder() + name, std::ios::binary);
+    static RecoveredPicture Held() {
+        std::ifstream in(RecoveryFolder() + Files().at(0), std::ios::binary);
         const std::string bytes(std::istreambuf_iterator<char>(in), {});
         return ReadRecovery(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    }
-    static int DeadRuns(const std::string& path) {
-        int found = 0;
-        ForEachDeadRun(path, [&found](DeadRun&) { return ++found; });
-        return found;
     }
     static std::vector<Colour> CardColours() {
         std::vector<Colour> colours;
         for (const std::string& row : Card)
             for (char letter : row) colours.push_back(LetterColour(letter, AppColours));
         return colours;
-    }
-    // A run that paints cell (1, 0) black and dies.
-    void RunThatDies() {
-        ProgramRun run;
-        run.closeWhenDone = false;
-        run.Run(picture, [] {
-            PaintCell(1, 0);
-            EndDialog(MainWindow, 0);
-        });
     }
     TempFolder state;
     std::string picture;
@@ -78,24 +61,22 @@ TEST_F(Recovery, TheRunsFileFollowsItsEditsUntilTheyAreSavedOrDropped) {
     run.Run(picture, [&] {
         PaintCell(1, 0, [] { EXPECT_TRUE(Files().empty()); });
         ASSERT_EQ(Files().size(), 1u);
-        const std::string first = Files()[0];
-        EXPECT_EQ(Holds(first).path, RecoveryPicturePath(picture));
-        EXPECT_EQ(Holds(first).saved, CardColours());
-        EXPECT_EQ(Holds(first).colours, PictureColours());
+        EXPECT_EQ(Held().path, RecoveryPicturePath(picture));
+        EXPECT_EQ(Held().saved, CardColours());
+        EXPECT_EQ(Held().colours, PictureColours());
         ChooseMenuItem("Deshacer");
-        EXPECT_EQ(Holds(first).colours, CardColours());
+        EXPECT_EQ(Held().colours, CardColours());
         ChooseMenuItem("Rehacer");
-        EXPECT_EQ(Holds(first).steps, 3u); // the stroke, the undo, the redo
+        EXPECT_EQ(Held().steps, 3u); // the stroke, the undo, the redo
 
         const std::vector<Colour> painted = PictureColours();
         run.files.answers.push_back(copy);
         ChooseMenuItem("Grabar");
         EXPECT_TRUE(Files().empty());
         PaintCell(2, 1);
-        ASSERT_EQ(Files().size(), 1u);
-        EXPECT_EQ(Holds(Files()[0]).path, RecoveryPicturePath(copy));
-        EXPECT_EQ(Holds(Files()[0]).saved, painted);
-        EXPECT_EQ(Holds(Files()[0]).colours, PictureColours());
+        EXPECT_EQ(Held().path, RecoveryPicturePath(copy));
+        EXPECT_EQ(Held().saved, painted);
+        EXPECT_EQ(Held().colours, PictureColours());
         run.messages.answers = {IDNO};
     });
     EXPECT_TRUE(Files().empty());
@@ -116,9 +97,13 @@ class Offered : public Recovery, public ::testing::WithParamInterface<OfferCase>
 TEST_P(Offered, TheAnswerDecidesWhatIsShownAndWhatIsKept) {
     const OfferCase& c = GetParam();
     const bool yes = c.answer == IDYES;
-    RunThatDies();
-    ASSERT_EQ(Files().size(), 1u);
-    const std::string dead = Files()[0];
+    ProgramRun dying; // paints cell (1, 0) black and dies
+    dying.closeWhenDone = false;
+    dying.Run(picture, [] {
+        PaintCell(1, 0);
+        EndDialog(MainWindow, 0);
+    });
+    const std::vector<std::string> dead = Files();
     ProgramRun run;
     run.messages.answers = {IDOK, c.answer};
     SetWriteFailureForTesting(c.noRoom ? ENOSPC : 0);
@@ -127,11 +112,10 @@ TEST_P(Offered, TheAnswerDecidesWhatIsShownAndWhatIsKept) {
         EXPECT_EQ(ReadPixel(SurfaceOf(ImageBitmap), 1, 0) == Black, yes);
         EXPECT_EQ(HasUnsavedEdits(), yes);
         EXPECT_FALSE(CanUndo());
-        const std::vector<std::string> files = Files();
-        EXPECT_EQ(files.size(), yes ? 1u : 0u);
-        if (!files.empty()) {
-            EXPECT_EQ(files[0] == dead, c.noRoom);
-            EXPECT_EQ(Holds(files[0]).colours, PictureColours());
+        EXPECT_EQ(Files().size(), yes ? 1u : 0u);
+        if (yes) {
+            EXPECT_EQ(Files() == dead, c.noRoom);
+            EXPECT_EQ(Held().colours, PictureColours());
         }
         run.messages.answers = {IDNO};
     });
@@ -191,6 +175,12 @@ INSTANTIATE_TEST_SUITE_P(
             },
             ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+int DeadRuns(const std::string& picture) {
+    int found = 0;
+    ForEachDeadRun(picture, [&found](DeadRun&) { return ++found; });
+    return found;
+}
 
 void WrittenDaysAgo(const std::string& file, int days) {
     const timespec then{time(nullptr) - days * 24 * 60 * 60, 0};
