@@ -3,7 +3,8 @@
 // picture, its saved colours, then steps naming only cells of the picture); the colours are
 // the saved ones with exactly those steps applied; the prefix alone reads the same; and it
 // is the longest such prefix (the record after it, if any, is not a whole, checksummed step
-// of cells of the picture).
+// of cells of the picture). Each input is read as it is and again with every record's
+// checksum mended, so that the contents behind the checksums are explored as well.
 #include "fuzz/FuzzSupport.h"
 #include "grid/RecoveryFile.h"
 #include "state/State.h"
@@ -38,13 +39,23 @@ bool StepOfCells(char kind, const std::uint8_t* payload, std::size_t size, std::
     return true;
 }
 
-} // namespace
+// The bytes with the checksum of every record that fits (by its size) set right.
+std::vector<std::uint8_t> WithChecksumsMended(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> mended(data, data + size);
+    for (std::size_t at = 8; at < size && size - at >= 9 && U32(data + at) <= size - at - 9;
+         at += 9 + U32(data + at)) {
+        const auto sum = static_cast<std::uint32_t>(
+            crc32(0, mended.data() + at, static_cast<uInt>(5 + U32(data + at))));
+        std::memcpy(mended.data() + at + 5 + U32(data + at), &sum, 4);
+    }
+    return mended;
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void CheckReading(const std::uint8_t* data, std::size_t size) {
     const RecoveredPicture read = ReadRecovery(data, size);
     if (!read.readable) {
         FUZZ_CHECK(read.steps == 0 && read.colours.empty() && read.length == 0);
-        return 0;
+        return;
     }
     FUZZ_CHECK(read.length <= std::min(size, MaxRecoveryFileBytes));
     FUZZ_CHECK(read.width >= 1 && read.width <= MaxImageSide && read.height >= 1 &&
@@ -84,5 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "a step after the prefix at " + std::to_string(at));
     const RecoveredPicture prefix = ReadRecovery(data, read.length);
     FUZZ_CHECK(prefix.length == read.length && prefix.colours == read.colours);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CheckReading(data, size);
+    const std::vector<std::uint8_t> mended = WithChecksumsMended(data, size);
+    CheckReading(mended.data(), mended.size());
     return 0;
 }
