@@ -65,27 +65,23 @@ std::string Tmpfs() {
                                          : std::filesystem::temp_directory_path().string() + "/";
 }
 
-// A press and a release with the block tool at view (500, 400), as BM_PaintStep makes them.
-void BlockStroke(Colour colour) {
-    LeftButtonMode = EditCapturedColourMultiple;
-    fillWidth = fillHeight = StrokeSide;
-    CurrentColour = colour;
-    const WindowHandle canvas = GetDlgItem(MainWindow, CanvasControlId);
-    SendMessage(canvas, WM_LBUTTONDOWN, 0, MAKELPARAM(500, 400));
-    SendMessage(canvas, WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
-    LeftButtonMode = MovePaper;
-}
-
+// Presses and releases with the block tool at view (500, 400), in two colours in turn, as
+// BM_PaintStep makes them.
 void ProtectedPaintStep(benchmark::State& state, const std::string& parent) {
     OpenLargestEditor();
     const StateHome home(parent);
     StartRecovery(home.Picture());
-    BlockStroke(0x0000FF); // the file starts
-    bool red = false;
+    LeftButtonMode = EditCapturedColourMultiple;
+    fillWidth = fillHeight = StrokeSide;
+    const WindowHandle canvas = GetDlgItem(MainWindow, CanvasControlId);
+    bool red = true;
     for (auto _ : state) {
-        BlockStroke(red ? 0x0000FF : 0x00FF00);
+        CurrentColour = red ? 0x0000FF : 0x00FF00;
+        SendMessage(canvas, WM_LBUTTONDOWN, 0, MAKELPARAM(500, 400));
+        SendMessage(canvas, WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
         red = !red;
     }
+    LeftButtonMode = MovePaper;
     EndRecovery();
 }
 BENCHMARK_CAPTURE(ProtectedPaintStep, tmpfs, Tmpfs())

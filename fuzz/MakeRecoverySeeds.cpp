@@ -31,6 +31,14 @@ int main(int argc, char** argv) {
     std::string steps = EncodeRecoveryStart("/home/ana/Imágenes/foto 1.jpg", 16, 9, colours);
     for (std::uint32_t step = 0; step < 12; ++step)
         steps += EncodeRecoveryStep({{step * 11 % 144, step}, {step * 7 % 144, 0xFFFFFF - step}});
+    // A block in one colour and one in the cells' own colours: runs of both kinds.
+    std::vector<CellColour> block, real;
+    for (std::uint32_t row = 2; row < 5; ++row)
+        for (std::uint32_t column = 3; column < 8; ++column) {
+            block.push_back({row * 16 + column, 0x00FF00});
+            real.push_back({row * 16 + column, colours[row * 16 + column]});
+        }
+    steps += EncodeRecoveryStep(block) + EncodeRecoveryStep(real);
     Write(folder + "seed-16x9", steps);
     return 0;
 }

@@ -32,10 +32,25 @@ bool WholeRecord(const std::uint8_t* data, std::size_t end, std::size_t at, char
     return crc32(0, data + at, static_cast<uInt>(5 + size)) == U32(payload + size);
 }
 
-bool StepOfCells(char kind, const std::uint8_t* payload, std::size_t size, std::size_t cells) {
-    if (kind != 'S' || size % 7 != 0) return false;
-    for (std::size_t at = 0; at < size; at += 7)
-        if (U32(payload + at) >= cells) return false;
+// A step's runs, checked in 64-bit arithmetic: false when one is not whole or leaves the
+// picture's cells; otherwise they are applied to colours, when given, in order.
+bool StepOfCells(char kind, const std::uint8_t* payload, std::size_t size, std::size_t cells,
+                 std::vector<Colour>* colours = nullptr) {
+    if (kind != 'S') return false;
+    for (const bool apply : {false, true}) {
+        for (std::size_t at = 0; at < size;) {
+            if (size - at < 7) return false;
+            const std::uint64_t first = U32(payload + at);
+            const std::uint64_t count = payload[at + 4] + 256u * payload[at + 5];
+            const bool one = payload[at + 6] == 1;
+            if (count == 0 || payload[at + 6] > 1 || first + count > cells ||
+                size - at - 7 < (one ? 3 : 3 * count))
+                return false;
+            for (std::uint64_t cell = 0; apply && colours && cell < count; ++cell)
+                (*colours)[first + cell] = ColourAt(payload + at + 7 + (one ? 0 : 3 * cell));
+            at += 7 + (one ? 3 : 3 * count);
+        }
+    }
     return true;
 }
 
@@ -81,9 +96,7 @@ void CheckReading(const std::uint8_t* data, std::size_t size) {
                 colours.push_back(ColourAt(payload + 3 * cell));
             FUZZ_CHECK(colours == read.saved);
         } else {
-            FUZZ_CHECK(StepOfCells(kind, payload, bytes, cells));
-            for (std::size_t entry = 0; entry < bytes; entry += 7)
-                colours[U32(payload + entry)] = ColourAt(payload + entry + 4);
+            FUZZ_CHECK(StepOfCells(kind, payload, bytes, cells, &colours));
         }
     }
     FUZZ_CHECK(at == read.length && records == 2 + read.steps);

@@ -9,12 +9,18 @@ namespace {
 constexpr char Mark[8] = {'C', 'o', 'l', 'v', 'R', 'e', 'c', '1'};
 constexpr char PictureKind = 'P', SavedKind = 'B', StepKind = 'S';
 constexpr std::size_t HeadBytes = 5, CrcBytes = 4; // around every payload
-constexpr std::size_t StepEntryBytes = 7;          // cell index and colour
+constexpr std::size_t RunHeadBytes = 7;            // first cell, cells, one colour or each
+constexpr std::size_t MaxRunCells = 0xFFFF;
 constexpr std::size_t MaxPathBytes = 4096;
 
 // Writers into a record's room, each moving past what it wrote.
 void PutU32(char*& out, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) *out++ = static_cast<char>(value >> (8 * i));
+}
+
+void PutU16(char*& out, std::uint32_t value) {
+    *out++ = static_cast<char>(value);
+    *out++ = static_cast<char>(value >> 8);
 }
 
 void PutColour(char*& out, Colour colour) {
@@ -87,15 +93,50 @@ bool ReadSaved(const Record& record, RecoveredPicture& out) {
     return true;
 }
 
-// A step is applied whole or not at all: every cell it names must be one of the picture's.
-bool ApplyStep(const Record& record, std::vector<Colour>& colours) {
-    if (record.kind != StepKind || record.size % StepEntryBytes != 0) return false;
-    const std::uint8_t* end = record.payload + record.size;
-    for (const std::uint8_t* entry = record.payload; entry < end; entry += StepEntryBytes)
-        if (GetU32(entry) >= colours.size()) return false;
-    for (const std::uint8_t* entry = record.payload; entry < end; entry += StepEntryBytes)
-        colours[GetU32(entry)] = GetColour(entry + 4);
+struct Run {
+    std::uint32_t first, cells;
+    bool oneColour;
+    const std::uint8_t* colours;
+};
+
+// The run of a step's payload at `at`, which then moves past it, when it is whole and its
+// cells lie among the picture's; false otherwise.
+bool NextRun(const Record& record, std::size_t& at, std::size_t pictureCells, Run& run) {
+    if (record.size - at < RunHeadBytes) return false;
+    const std::uint8_t* head = record.payload + at;
+    run = {GetU32(head), static_cast<std::uint32_t>(head[4] | head[5] << 8), head[6] == 1,
+           head + RunHeadBytes};
+    const std::size_t colourBytes = run.oneColour ? 3 : 3 * std::size_t{run.cells};
+    if (run.cells == 0 || head[6] > 1 || run.first >= pictureCells ||
+        run.cells > pictureCells - run.first || record.size - at - RunHeadBytes < colourBytes)
+        return false;
+    at += RunHeadBytes + colourBytes;
     return true;
+}
+
+// A step is applied whole or not at all: every run must be whole and inside the picture.
+bool ApplyStep(const Record& record, std::vector<Colour>& colours) {
+    if (record.kind != StepKind) return false;
+    Run run;
+    for (std::size_t at = 0; at < record.size;)
+        if (!NextRun(record, at, colours.size(), run)) return false;
+    for (std::size_t at = 0; at < record.size && NextRun(record, at, colours.size(), run);)
+        for (std::uint32_t cell = 0; cell < run.cells; ++cell)
+            colours[run.first + cell] = GetColour(run.colours + (run.oneColour ? 0 : 3 * cell));
+    return true;
+}
+
+// Calls found(begin, end, oneColour) for each run of changes, in order: cells that follow
+// one another, at most MaxRunCells of them.
+template <typename Found> void ForEachRun(const std::vector<CellColour>& changes, Found found) {
+    for (std::size_t begin = 0, end; begin < changes.size(); begin = end) {
+        bool oneColour = true;
+        for (end = begin + 1; end < changes.size() && end - begin < MaxRunCells &&
+                              changes[end].cell == changes[end - 1].cell + 1;
+             ++end)
+            oneColour = oneColour && changes[end].colour == changes[begin].colour;
+        found(begin, end, oneColour);
+    }
 }
 
 } // namespace
@@ -115,13 +156,19 @@ std::string EncodeRecoveryStart(const std::string& path, int width, int height,
 }
 
 std::string EncodeRecoveryStep(const std::vector<CellColour>& changes) {
+    std::size_t size = 0;
+    ForEachRun(changes, [&size](std::size_t begin, std::size_t end, bool oneColour) {
+        size += RunHeadBytes + 3 * (oneColour ? 1 : end - begin);
+    });
     std::string out;
-    const std::size_t size = StepEntryBytes * changes.size();
     char* at = BeginRecord(out, StepKind, size);
-    for (const CellColour& change : changes) {
-        PutU32(at, change.cell);
-        PutColour(at, change.colour);
-    }
+    ForEachRun(changes, [&at, &changes](std::size_t begin, std::size_t end, bool oneColour) {
+        PutU32(at, changes[begin].cell);
+        PutU16(at, static_cast<std::uint32_t>(end - begin));
+        *at++ = oneColour ? 1 : 0;
+        for (std::size_t change = begin; change < (oneColour ? begin + 1 : end); ++change)
+            PutColour(at, changes[change].colour);
+    });
     EndRecord(out, size);
     return out;
 }

@@ -4,9 +4,11 @@
 //   u32 payload size | u8 kind | payload | u32 crc32 of the size, kind and payload
 // (little-endian): first the picture ('P': u32 width, u32 height, its path's bytes), then
 // its colours as loaded or last saved ('B': 3 bytes red, green, blue per cell, row by
-// row), then one record for every stroke, undo and redo ('S': for each cell it changed,
-// u32 cell index (row * width + column) and the new colour's 3 bytes), in the order they
-// were made.
+// row), then one record for every stroke, undo and redo ('S': the cells it changed, as
+// runs of cells that follow one another row by row, each run u32 first cell (row * width
+// + column), u16 cells, u8 1 when they all take one colour, then that colour's 3 bytes, or
+// u8 0 and the 3 bytes of each cell's colour), in the order they were made. A block
+// painted in one colour takes 10 bytes a row.
 //
 // A reader trusts nothing: it applies the longest run of whole records whose checksums
 // hold and whose contents make sense, and stops at the first that is not, so a record cut
@@ -30,7 +32,8 @@ struct CellColour {
 // The mark, the picture record and the colours record.
 std::string EncodeRecoveryStart(const std::string& path, int width, int height,
                                 const std::vector<Colour>& colours);
-// One stroke's (undo's, redo's) record: the cells in the order given.
+// One stroke's (undo's, redo's) record: the cells in the order given (a later change of a
+// cell wins).
 std::string EncodeRecoveryStep(const std::vector<CellColour>& changes);
 
 struct RecoveredPicture {

@@ -9,8 +9,11 @@ namespace {
 
 const std::string Path = "/fotos/carta.png";
 const std::vector<Colour> Saved = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 0x101112};
+// Runs of cells in one colour and in several, and single cells.
 const std::vector<std::vector<CellColour>> Steps = {
-    {{0, 0xFF0000}, {5, 0x00FF00}}, {{5, 0x0000FF}}, {{1, 0x123456}, {0, 0x000007}}};
+    {{0, 0xFF0000}, {1, 0xFF0000}, {2, 0xFF0000}, {5, 0x00FF00}},
+    {{5, 0x0000FF}},
+    {{1, 0x123456}, {2, 0x654321}, {0, 0x000007}}};
 
 struct Written {
     std::string bytes;
@@ -75,7 +78,7 @@ TEST_P(DamagedRecoveryFile, NothingFromTheDamageOnIsApplied) {
 }
 
 // A byte of the record that ends at file.ends[record], counted back from its end: 1 to 4
-// its checksum, then its payload; a step of two cells is 23 bytes long.
+// its checksum, then its payload.
 void Flip(Written& file, std::size_t record, std::size_t fromEnd) {
     file.bytes[file.ends[record] - fromEnd] ^= 0x20;
 }
@@ -85,10 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Damage{"AColourOfTheSecondStep", [](Written& f) { Flip(f, 2, 5); }, 1},
         Damage{"TheFirstStepsChecksum", [](Written& f) { Flip(f, 1, 1); }, 0},
-        Damage{"ASizeThatRunsPastTheEnd", [](Written& f) { Flip(f, 3, 23); }, 2},
+        Damage{"ASizeThatRunsPastTheEnd", [](Written& f) { f.bytes[f.ends[2]] ^= 0x20; }, 2},
         Damage{"ACellOutsideThePicture",
                [](Written& f) {
-                   f.bytes.insert(f.ends[1], EncodeRecoveryStep({{0, 0x111111}, {6, 0}}));
+                   f.bytes.insert(f.ends[1], EncodeRecoveryStep({{0, 0x111111}, {5, 0}, {6, 0}}));
                },
                1},
         Damage{"TheSavedColours", [](Written& f) { Flip(f, 0, 7); }, std::size_t(-1)},
