@@ -1,5 +1,6 @@
 #include "app/Closing.h"
 #include "app/Commands.h"
+#include "grid/Recovery.h"
 #include "grid/SavedPicture.h"
 #include "palette/FavouritesDialog.h"
 #include "platform/MessageBox.h"
@@ -29,6 +30,8 @@ void CloseMainWindow() {
     asking = true;
     const bool leave = PictureMayGo() && FavouritesMayGo();
     asking = false;
+    if (!leave) return;
+    EndRecovery(); // what it held is saved, or the user dropped it
     // The other windows run inside the main window's run, so they all end with it.
-    if (leave) EndAllModalRuns();
+    EndAllModalRuns();
 }

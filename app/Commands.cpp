@@ -3,6 +3,7 @@
 #include "app/MenuBar.h"
 #include "app/Settings.h"
 #include "grid/ColourTools.h"
+#include "grid/Recovery.h"
 #include "grid/SavedPicture.h"
 #include "grid/Tools.h"
 #include "imageio/FileChooser.h"
@@ -63,6 +64,7 @@ bool SaveImage() {
     std::vector<Colour> written = PictureColours();
     if (!GraphicSaveBitmapToImageFile(ImageBitmap, ImageFileName)) return false;
     MarkPictureSaved(std::move(written));
+    RecoveryPictureSaved(ImageFileName);
     return true;
 }
 

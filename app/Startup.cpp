@@ -1,6 +1,8 @@
 #include "app/Startup.h"
 #include "app/MainWindow.h"
+#include "app/RecoveryOffer.h"
 #include "gfx/Drawing.h"
+#include "grid/Recovery.h"
 #include "imageio/FileChooser.h"
 #include "imageio/ImageLoad.h"
 #include "platform/MessageBox.h"
@@ -40,7 +42,9 @@ bool TooLarge() { return ImageWidth > MaxImageSide || ImageHeight > MaxImageSide
 void EditImage() {
     if (!LoadChosenImage()) return;
     MessageBox(nullptr, SizeText(ImageWidth, ImageHeight), DefaultCaption, NoticeStyle);
+    OfferRecovery();
     RunMainWindow();
+    StopRecovery(); // a run that ends unasked keeps its file for the next start
 }
 
 } // namespace

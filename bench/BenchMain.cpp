@@ -31,6 +31,9 @@ const Goal goals[] = {
     {"BM_SaveJpeg/1071", "BM_QtSaveJpeg/1071", 1.2},
     {"BM_DecodeJpeg/1071", "BM_QtLoadJpeg/1071", 1.2},
     {"BM_RefuseLarge", nullptr, 20.0},
+    {"BM_ProtectedPaintStep/50x50", "BM_PaintStep/50x50", 1.2}, // recovery file on tmpfs
+    {"BM_ProtectedPaintStep/50x50/disk", "BM_PaintStep/50x50", 0.0},
+    {"BM_Recover/1071", nullptr, 100.0},
 };
 
 // Goals on a benchmark's counter rather than its time.
@@ -42,6 +45,7 @@ struct CounterGoal {
 
 const CounterGoal counterGoals[] = {
     {"BM_Journal200Strokes/50x50", "journal_mb", 64.0},
+    {"BM_Recover/1071", "recovery_mb", 16.0},
 };
 
 // Passes every report on to the reporter that the flags chose (--benchmark_format), and

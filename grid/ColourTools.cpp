@@ -1,6 +1,7 @@
 #include "grid/ColourTools.h"
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
+#include "grid/Recovery.h"
 #include "grid/SaturatedSum.h"
 #include "palette/CapturedColourDialog.h"
 #include "palette/FavouritesDialog.h"
@@ -44,17 +45,21 @@ void PaintStep(int x, int y, CellPaint paint) {
     UpdateView();
 }
 
+// A stroke, an undo and a redo each end with their record in the recovery file.
 void EndPainting() {
     painting = false;
     EndStroke();
+    RecordRecoveryStep();
 }
 
 void UndoStroke() {
     if (UndoStep()) UpdateView();
+    RecordRecoveryStep();
 }
 
 void RedoStroke() {
     if (RedoStep()) UpdateView();
+    RecordRecoveryStep();
 }
 
 void CaptureColourAt(int x, int y) {

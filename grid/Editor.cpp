@@ -2,6 +2,7 @@
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
 #include "grid/PixelGrid.h"
+#include "grid/Recovery.h"
 #include "state/State.h"
 
 namespace {
@@ -26,6 +27,7 @@ void OpenEditor(WindowHandle window) {
     PaperPlacement = Placement{0, 0, PaperSize, PaperSize, 0};
     CreateCanvas(window); // before the grid: the canvas shows silver until the first view
     BuildGrid(ImageWidth, ImageHeight);
+    RestoreAcceptedPicture();
     RefreshView();
     CurrentColour = White;
     painting = false;

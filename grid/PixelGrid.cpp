@@ -2,6 +2,7 @@
 #include "gfx/Drawing.h"
 #include "grid/GridPaper.h"
 #include "grid/Journal.h"
+#include "grid/Recovery.h"
 #include "grid/SavedPicture.h"
 #include "grid/ShownView.h"
 #include "state/State.h"
@@ -16,6 +17,20 @@ struct Grid {
     std::vector<Colour> realColours;
 };
 Grid grid;
+
+// Paints grid cell (column, row) in paint on the paper and in the image; answers the
+// image pixel's colour before.
+Colour PaintCell(int column, int row, Colour paint) {
+    const GridCell cell = Cell(column, row);
+    const Colour before = ReadPixel(SurfaceOf(ImageBitmap), column, row);
+    Surface& paper = SurfaceOf(PaperBitmap);
+    const std::uint64_t stamp = paper.Stamp();
+    const Rect drawn = DrawBox(paper, cell.left, cell.top, cell.right, cell.bottom, Black, paint);
+    NotePaperChange(drawn, stamp, paper.Stamp());
+    SelectTarget(ImageBitmap);
+    WritePixel(column, row, paint);
+    return before;
+}
 
 } // namespace
 
@@ -58,17 +73,15 @@ void RepaintCell(int column, int row, Colour colour) {
     // -1 and -2 (a captured "no colour", say) differently for a box fill and for a pixel,
     // and the paper and the image must show the same colour.
     const Colour paint = colour & 0xFFFFFF;
-    const GridCell cell = Cell(column, row);
-    const Colour before = ReadPixel(SurfaceOf(ImageBitmap), column, row);
-    Surface& paper = SurfaceOf(PaperBitmap);
-    const std::uint64_t stamp = paper.Stamp();
-    const Rect drawn = DrawBox(paper, cell.left, cell.top, cell.right, cell.bottom, Black, paint);
-    NotePaperChange(drawn, stamp, paper.Stamp());
-    SelectTarget(ImageBitmap);
-    WritePixel(column, row, paint);
-    // Every cell change passes here: the journal and the unsaved edits learn of it here
-    // and nowhere else.
+    const Colour before = PaintCell(column, row, paint);
+    // Every cell change passes here: the journal, the unsaved edits and the recovery file
+    // learn of it here and nowhere else.
     if (paint == before) return;
     RecordChange(column, row, before, paint);
     NoteCellChange(column, row, before, paint);
+    NoteRecoveryChange(column, row, paint);
+}
+
+void RestoreCell(int column, int row, Colour colour) {
+    if (IsGridCell(column, row)) PaintCell(column, row, colour & 0xFFFFFF);
 }

@@ -28,5 +28,8 @@ int GridColumns();                           // the width and height the grid wa
 int GridRows();
 // The cell's box on the paper and pixel (column, row) of ImageBitmap take colour; a
 // position that is not a grid cell is ignored. When the cell's colour really changes, the
-// journal records it and the unsaved edits count it.
+// journal records it, the unsaved edits count it and the recovery file will hold it.
 void RepaintCell(int column, int row, Colour colour);
+// The same painting, which nothing learns of: for a picture put back as it was last seen
+// (a recovered one), whose unsaved edits and recovery file are then started afresh.
+void RestoreCell(int column, int row, Colour colour);

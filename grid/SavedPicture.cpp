@@ -28,6 +28,8 @@ void NoteCellChange(int column, int row, Colour before, Colour after) {
 
 bool HasUnsavedEdits() { return differing != 0; }
 
+const std::vector<Colour>& SavedColours() { return saved; }
+
 std::vector<Colour> PictureColours() {
     return ReadImageColours(SurfaceOf(ImageBitmap), columns, rows);
 }

@@ -11,6 +11,8 @@ void StartSavedPicture(std::vector<Colour> colours, int columns, int rows);
 // From RepaintCell only: grid cell (column, row) changed from before to after (they differ).
 void NoteCellChange(int column, int row, Colour before, Colour after);
 bool HasUnsavedEdits();
+// The colours as loaded or last saved, row by row.
+const std::vector<Colour>& SavedColours();
 // The picture's colours now, row by row: what a save about to start writes.
 std::vector<Colour> PictureColours();
 // The picture was written to a file with these colours (PictureColours just before the

@@ -9,7 +9,9 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
+#include <csignal>
 #include <dlfcn.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 
@@ -94,6 +96,8 @@ void RequestClose(const std::string& id) {
     flush(connection);
 }
 
+QPoint MenuTitleCentre(const QString& title);
+
 // One run of the real program in a folder of its own, holding the picture.
 class RealProgram : public ::testing::Test {
   protected:
@@ -102,6 +106,7 @@ class RealProgram : public ::testing::Test {
         ASSERT_TRUE(image.save(QString::fromStdString(picture)));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("XDG_STATE_HOME", QString::fromStdString(folder.File("estado")));
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(QString::fromStdString(folder.Path()));
     }
@@ -165,6 +170,19 @@ class RealProgram : public ::testing::Test {
 
     void Click(QPoint at) {
         Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    }
+
+    // "Raton" > "Izquierda" > "Editar Color captado ", then a click on cell (4, 2), which
+    // the current colour, white until one is captured, paints; answers the picture painted.
+    QImage PaintCellWhite() {
+        const QPoint menuOrigin = viewOrigin - QPoint(1, 1) -
+                                  QPoint(0, WindowGeometry(mainWindow).height() - ClientHeight);
+        Click(menuOrigin + MenuTitleCentre("Raton"));
+        Xdotool({"key", "--delay", "100", "Down", "Right", "Down", "Return"});
+        Click(viewOrigin + QPoint(7 * 4 + 3, 7 * 2 + 3));
+        QImage painted = image;
+        painted.setPixel(4, 2, qRgb(255, 255, 255));
+        return painted;
     }
 
     // Closes the main window as the close box would and checks the program's end.
@@ -266,13 +284,7 @@ TEST_F(RealProgram, DragInEditCapturedColourPaintsTheCellsUnderThePointer) {
 // the unsaved edit in a box captioned "Colvero", and No ("n") ends the program unsaved.
 TEST_F(RealProgram, UndoRedoAndTheQuestionBeforeUnsavedEditsAreDropped) {
     OpenPicture();
-    const QPoint menuOrigin =
-        viewOrigin - QPoint(1, 1) - QPoint(0, WindowGeometry(mainWindow).height() - ClientHeight);
-    Click(menuOrigin + MenuTitleCentre("Raton"));
-    Xdotool({"key", "--delay", "100", "Down", "Right", "Down", "Return"});
-    Click(viewOrigin + QPoint(7 * 4 + 3, 7 * 2 + 3)); // cell (4, 2) painted white
-    QImage painted = image;
-    painted.setPixel(4, 2, qRgb(255, 255, 255));
+    const QImage painted = PaintCellWhite();
     EXPECT_EQ(ScreenShowsPaperAt(painted, 0, 0), "");
 
     Xdotool({"key", "ctrl+z"});
@@ -288,6 +300,41 @@ TEST_F(RealProgram, UndoRedoAndTheQuestionBeforeUnsavedEditsAreDropped) {
     ASSERT_TRUE(program.waitForFinished(10000)) << "the program did not end";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(picture)).convertToFormat(QImage::Format_RGB32), image);
+}
+
+// A run killed after a stroke leaves its edits behind: the next start on the same picture
+// asks, Yes shows them as they were painted; killed again, the next start's No shows the
+// picture as its file holds it and removes the recovery file.
+TEST_F(RealProgram, EditsOfAKilledRunAreOfferedAtTheNextStart) {
+    const std::string recovery = folder.File("estado/colvero/recovery");
+    auto recoveryFiles = [&] {
+        std::error_code error;
+        return std::distance(std::filesystem::directory_iterator(recovery, error), {});
+    };
+    OpenPicture();
+    const QImage painted = PaintCellWhite();
+    ASSERT_TRUE(WaitFor([&] { return recoveryFiles() == 1; }));
+
+    for (const char* answer : {"y", "n"}) {
+        kill(static_cast<pid_t>(program.processId()), SIGKILL);
+        ASSERT_TRUE(program.waitForFinished(10000));
+        Start({QString::fromStdString(picture)});
+        const std::string sizeBox = WaitForWindow("^Colvero$");
+        Answer("^Colvero$", "");
+        std::string question;
+        ASSERT_TRUE(WaitFor([&] {
+            question = WaitForWindow("^Colvero$");
+            return !question.empty() && question != sizeBox;
+        })) << "no question";
+        Xdotool({"windowfocus", "--sync", question.c_str()});
+        Xdotool({"key", answer});
+        mainWindow = WaitForWindow("^Colvero - Editor jpeg");
+        ASSERT_FALSE(mainWindow.empty());
+        EXPECT_EQ(ScreenShowsPaperAt(*answer == 'y' ? painted : image, 0, 0), "");
+    }
+    EXPECT_EQ(recoveryFiles(), 0);
+    CloseAndExpectExitCodeZero();
     EXPECT_EQ(QImage(QString::fromStdString(picture)).convertToFormat(QImage::Format_RGB32), image);
 }
 

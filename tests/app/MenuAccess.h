@@ -1,11 +1,13 @@
 #pragma once
-// The main window's real menu bar, as the toolkit shows it.
+// The main window's real menu bar, as the toolkit shows it, and a stroke chosen with it.
 #include "platform/QtAccess.h"
+#include "platform/Window.h"
 #include "state/State.h"
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 inline QMenuBar* MainMenuBar() {
@@ -27,4 +29,16 @@ inline QAction* FindMenuAction(QWidget* menu, const std::string& text) {
 inline void ChooseMenuItem(const std::string& text) {
     QAction* action = FindMenuAction(MainMenuBar(), text);
     if (action) action->trigger();
+}
+
+// One stroke of "Editar Color captado " painting grid cell (column, row) black; whilePressed
+// runs between the press and the release.
+inline void PaintCell(int column, int row, const std::function<void()>& whilePressed = {}) {
+    ChooseMenuItem("Editar Color captado ");
+    CurrentColour = Black;
+    const WindowHandle canvas = GetDlgItem(MainWindow, CanvasControlId);
+    const LPARAM at = MAKELPARAM(7 * column + 3, 7 * row + 4);
+    SendMessage(canvas, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    if (whilePressed) whilePressed();
+    SendMessage(canvas, WM_LBUTTONUP, 0, at);
 }

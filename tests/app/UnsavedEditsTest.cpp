@@ -28,14 +28,6 @@ class UnsavedEdits : public ::testing::Test {
         ASSERT_TRUE(PictureImage(Card, AppColours).save(QString::fromStdString(picture)));
     }
     static WindowHandle Canvas() { return GetDlgItem(MainWindow, CanvasControlId); }
-    // One stroke of "Editar Color captado " painting cell (column, row) black.
-    static void PaintCell(int column, int row) {
-        ChooseMenuItem("Editar Color captado ");
-        CurrentColour = Black;
-        const LPARAM at = MAKELPARAM(7 * column + 3, 7 * row + 4);
-        SendMessage(Canvas(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessage(Canvas(), WM_LBUTTONUP, 0, at);
-    }
     static Colour ImagePixel(int column, int row) {
         return ReadPixel(SurfaceOf(ImageBitmap), column, row);
     }

@@ -11,8 +11,10 @@ int main(int argc, char** argv) {
 #endif
     // A test whose program folder takes no file would otherwise save into the user's real
     // configuration folder; under /dev/null no folder can be made, so such a save fails as
-    // it would in a folder that takes nothing. Tests of that folder set their own.
+    // it would in a folder that takes nothing. Tests of that folder set their own. So for
+    // the recovery files in the state folder.
     setenv("XDG_CONFIG_HOME", "/dev/null/colvero-tests", 1);
+    setenv("XDG_STATE_HOME", "/dev/null/colvero-tests", 1);
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests needs no application object, and so no display.
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
