@@ -34,7 +34,6 @@ bool Usable(DeadRun& dead) {
 } // namespace
 
 void OfferRecovery() {
-    RemoveStaleRecoveryFiles();
     DeadRun offered;
     ForEachDeadRun(ImageFileName, [&offered](DeadRun& dead) {
         if (Usable(dead) && !offered.taken.IsOpen()) offered = std::move(dead);

@@ -8,9 +8,9 @@ constexpr const char* RecoveryRefusal = "No se pueden recuperar los cambios guar
 constexpr const char* UnreadableReason = "\r\nEl archivo no se puede leer.";
 constexpr const char* OtherSizeReason = "\r\nSon de una imagen de ";
 
-// With the picture ImageFileName loaded and before the main window is shown: files older
-// than RecoveryMaxAgeDays go; each dead run's file of the picture that cannot be read or
-// is of another size is named in a message; the newest other one whose picture has unsaved
-// edits is offered (Yes: it is shown once the editor opens, No: it is removed); files that
-// hold nothing unsaved are removed. Then this run's own recovery starts.
+// With the picture ImageFileName loaded and before the main window is shown: each dead
+// run's file of the picture that cannot be read or is of another size is named in a
+// message; the newest other one whose picture has unsaved edits is offered (Yes: it is
+// shown once the editor opens, No: it is removed); files that hold nothing unsaved are
+// removed. Then this run's own recovery starts.
 void OfferRecovery();

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/RecoveryOffer.h"
 #include "gfx/Drawing.h"
+#include "grid/DeadRuns.h"
 #include "grid/Recovery.h"
 #include "imageio/FileChooser.h"
 #include "imageio/ImageLoad.h"
@@ -74,6 +75,9 @@ int ColveroMain(const std::string& file) {
         return 0;
     }
     LeftButtonMode = MovePaper;
+    // Dead runs' recovery files left alone for RecoveryMaxAgeDays go at every start, with
+    // a picture or without one.
+    RemoveStaleRecoveryFiles();
     if (file.empty())
         ChooseImageFile(nullptr, ImageFileName, OpenMode);
     else
