@@ -1,6 +1,7 @@
 #include "platform/InPlaceWrite.h"
 #include "platform/OwnFiles.h"
 #include "platform/UserFolders.h"
+#include "platform/WriteAll.h"
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -2,7 +2,7 @@
 // Overwriting a file where it is, for a file that renaming would change: a flushed copy of
 // its old contents comes first, so that a failure or a kill at any moment leaves the old
 // contents, the new ones, or the copy.
-#include "platform/SafeWrite.h"
+#include "platform/FileReplacement.h"
 #include "platform/SaveTarget.h"
 
 // Overwrites the existing target in the open folder with data. The copy is made beside

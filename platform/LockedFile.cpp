@@ -1,5 +1,5 @@
 #include "platform/LockedFile.h"
-#include "platform/SafeWrite.h"
+#include "platform/WriteAll.h"
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>

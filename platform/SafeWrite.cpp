@@ -3,16 +3,12 @@
 #include "platform/InPlaceWrite.h"
 #include "platform/OwnFiles.h"
 #include "platform/SaveTarget.h"
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-int injectedFailure = 0;
-std::size_t bytesBeforeFailure = 0;
 
 FileReplacement Failed(FileReplacement result, int error) {
     result.error = error;
@@ -77,31 +73,6 @@ Attempt ReplaceByRename(int folder, const SaveTarget& target, const void* data, 
 
 } // namespace
 
-bool WriteAll(int fd, const void* data, std::size_t size) {
-    std::size_t allowed = size;
-    if (injectedFailure != 0) {
-        allowed = std::min(size, bytesBeforeFailure);
-        bytesBeforeFailure -= allowed;
-    }
-    const char* bytes = static_cast<const char*>(data);
-    for (std::size_t left = allowed; left > 0;) {
-        ssize_t written = write(fd, bytes, left);
-        if (written < 0 && errno == EINTR) continue;
-        if (written == 0) errno = ENOSPC;
-        if (written <= 0) return false;
-        bytes += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    if (allowed == size) return true;
-    errno = injectedFailure;
-    return false;
-}
-
-void SetWriteFailureForTesting(int error, std::size_t afterBytes) {
-    injectedFailure = error;
-    bytesBeforeFailure = afterBytes;
-}
-
 FileReplacement ReplaceFile(const std::string& path, const void* data, std::size_t size,
                             ReadOnlyFiles readOnly) {
     SaveTarget target;
@@ -122,8 +93,4 @@ FileReplacement ReplaceFile(const std::string& path, const void* data, std::size
                                        : attempt.result;
     close(folder);
     return result;
-}
-
-std::string KeptCopyLine(const FileReplacement& replacement) {
-    return replacement.keptCopy.empty() ? std::string() : "\r\n" + replacement.keptCopy;
 }
