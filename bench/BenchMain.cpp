@@ -108,7 +108,7 @@ void PrintGoals(const RatioReporter& reporter, std::FILE* out) {
         std::fprintf(out, "\nGoals, on the median of %ld repetitions:\n", reporter.repetitions);
     else
         std::fprintf(out, "\nGoals, on one run each:\n");
-    std::fprintf(out, "%-22s %-22s %10s %10s\n", "goal", "baseline", "measured", "limit");
+    std::fprintf(out, "%-32s %-22s %10s %10s\n", "goal", "baseline", "measured", "limit");
     for (const Goal& goal : goals) {
         const double* time = Find(times, goal.name);
         const double* base = goal.baseline ? Find(times, goal.baseline) : nullptr;
@@ -116,11 +116,11 @@ void PrintGoals(const RatioReporter& reporter, std::FILE* out) {
         if (goal.baseline) {
             const double ratio = *time / *base;
             // Two decimals, or four for a step that costs under a hundredth of its baseline.
-            std::fprintf(out, "%-22s %-22s %9.*fx %9.2fx %s\n", goal.name, goal.baseline,
+            std::fprintf(out, "%-32s %-22s %9.*fx %9.2fx %s\n", goal.name, goal.baseline,
                          ratio < 0.01 ? 4 : 2, ratio, goal.limit, Verdict(ratio, goal.limit));
         } else {
             const double ms = *time * 1e3;
-            std::fprintf(out, "%-22s %-22s %7.2f ms %7.2f ms %s\n", goal.name, "-", ms, goal.limit,
+            std::fprintf(out, "%-32s %-22s %7.2f ms %7.2f ms %s\n", goal.name, "-", ms, goal.limit,
                          Verdict(ms, goal.limit));
         }
     }
@@ -128,7 +128,7 @@ void PrintGoals(const RatioReporter& reporter, std::FILE* out) {
 
 void PrintCounterGoals(const std::map<std::string, double>& counters, std::FILE* out) {
     if (counters.empty()) return;
-    std::fprintf(out, "\n%-28s %-16s %8s %8s\n", "goal", "counter", "value", "limit");
+    std::fprintf(out, "\n%-32s %-16s %8s %8s\n", "goal", "counter", "value", "limit");
     for (const CounterGoal& goal : counterGoals) {
         std::map<std::string, double> ofGoal;
         for (const auto& [key, value] : counters)
@@ -136,7 +136,7 @@ void PrintCounterGoals(const std::map<std::string, double>& counters, std::FILE*
                 ofGoal[key.substr(0, key.rfind('#'))] = value;
         const double* value = Find(ofGoal, goal.name);
         if (!value) continue;
-        std::fprintf(out, "%-28s %-16s %8.2f %8.2f %s\n", goal.name, goal.counter, *value,
+        std::fprintf(out, "%-32s %-16s %8.2f %8.2f %s\n", goal.name, goal.counter, *value,
                      goal.limit, *value <= goal.limit ? "ok" : "OVER");
     }
 }

@@ -34,4 +34,3 @@ void SetWriteFailureForTesting(int error, std::size_t afterBytes) {
     injectedFailure = error;
     bytesBeforeFailure = afterBytes;
 }
-
