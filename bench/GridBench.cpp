@@ -3,6 +3,7 @@
 // handler (also on shown windows at one and two device pixels a paper pixel), undoing and
 // redoing a stroke, the journal's memory after 200 strokes, and the peak memory of a
 // process that loads the image and shows it.
+#include "BenchEditor.h"
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
 #include "grid/ColourTools.h"
@@ -30,34 +31,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int Side = MaxImageSide;
-// The view's top-left at paper (3000, 3000): every composition copies a full view.
-constexpr int InsideLeft = -3000, InsideTop = -3000;
-
-// Colour of image pixel (column, row): a smooth picture that compresses like a photograph.
-Colour ImageColour(int column, int row) {
-    return MakeColour(column * 255 / Side, row * 255 / Side, (column + row) * 127 / Side);
-}
-
-// The editor as the main window's initialisation leaves it, on a window that is never
-// shown; made once and shared by the benchmarks of this file.
-void OpenSharedEditor() {
-    static bool open = false;
-    if (open) return;
-    open = true;
-    ImageBitmap = CreateSurface(Side, Side);
-    Surface& image = SurfaceOf(ImageBitmap);
-    for (int r = 0; r < Side; ++r)
-        for (int c = 0; c < Side; ++c) WritePixel(image, c, r, ImageColour(c, r));
-    ImageWidth = ImageHeight = Side;
-    OpenEditor(CreateDialogWindow("Bench", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr));
-    PaperPlacement.left = InsideLeft;
-    PaperPlacement.top = InsideTop;
-    RefreshView();
-}
-
-WindowHandle Canvas() { return GetDlgItem(MainWindow, CanvasControlId); }
 
 void BM_BuildGrid(benchmark::State& state) {
     OpenSharedEditor();
@@ -123,24 +96,6 @@ void PanStep(benchmark::State& state, double ratio) {
     if (!shown) state.SkipWithError("no screen of that ratio");
 }
 
-// One stroke of a columns x rows block in the colour: a left press and release with the
-// block tool at view (500, 400) of the canvas.
-void BlockStroke(WindowHandle canvas, int columns, int rows, Colour colour) {
-    LeftButtonMode = EditCapturedColourMultiple;
-    fillWidth = static_cast<std::int16_t>(columns);
-    fillHeight = static_cast<std::int16_t>(rows);
-    CurrentColour = colour;
-    SendMessage(canvas, WM_LBUTTONDOWN, 0, MAKELPARAM(500, 400));
-    SendMessage(canvas, WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
-    LeftButtonMode = MovePaper;
-}
-
-// Red and green in turn, so that every step changes the cells.
-Colour Alternate(bool& red) {
-    red = !red;
-    return red ? 0x0000FF : 0x00FF00;
-}
-
 // On the window that is never shown: the editor's own work.
 void PaintStep(benchmark::State& state, int columns, int rows) {
     OpenSharedEditor();
@@ -181,8 +136,6 @@ void ShownPaintStep(benchmark::State& state, int side, double ratio) {
     }
     return true;
 }();
-
-constexpr int StrokeSide = 50; // cells of a block stroke each way
 
 void BlockStroke(int side, Colour colour) { BlockStroke(Canvas(), side, side, colour); }
 

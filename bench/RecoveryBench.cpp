@@ -2,6 +2,7 @@
 // block whose recovery record is written and flushed at the stroke's end (the file on
 // tmpfs, where a flush costs nothing, and, reported only, on the build folder's disk), and
 // recovering the picture after 200 such strokes, with the size of that file.
+#include "BenchEditor.h"
 #include "gfx/Drawing.h"
 #include "grid/CanvasView.h"
 #include "grid/ColourTools.h"
@@ -20,24 +21,14 @@
 
 namespace {
 
-constexpr int Side = MaxImageSide;
-constexpr int StrokeSide = 50; // cells of a block stroke each way
 constexpr int Strokes = 200;
 
-// The editor on the largest picture, on a window never shown, with the view's top-left at
-// paper (3000, 3000): the grid benchmarks' editor when they have opened it, so that a
-// paint step here and there measures the same.
+// The benchmarks' shared editor, its view inside the paper, so that a paint step here and
+// in the grid benchmarks measures the same.
 void OpenLargestEditor() {
-    if (ImageWidth != Side || MainWindow == nullptr) {
-        ImageBitmap = CreateSurface(Side, Side);
-        Surface& image = SurfaceOf(ImageBitmap);
-        for (int r = 0; r < Side; ++r)
-            for (int c = 0; c < Side; ++c)
-                WritePixel(image, c, r, MakeColour(c * 255 / Side, r * 255 / Side, (c ^ r) & 255));
-        ImageWidth = ImageHeight = Side;
-        OpenEditor(CreateDialogWindow("Bench", 0, 0, ViewWidth, ViewHeight, 0, 0, nullptr));
-    }
-    PaperPlacement.left = PaperPlacement.top = -3000;
+    OpenSharedEditor();
+    PaperPlacement.left = InsideLeft;
+    PaperPlacement.top = InsideTop;
     RefreshView();
 }
 
@@ -65,23 +56,13 @@ std::string Tmpfs() {
                                          : std::filesystem::temp_directory_path().string() + "/";
 }
 
-// Presses and releases with the block tool at view (500, 400), in two colours in turn, as
-// BM_PaintStep makes them.
+// The block strokes of BM_PaintStep/50x50, in two colours in turn.
 void ProtectedPaintStep(benchmark::State& state, const std::string& parent) {
     OpenLargestEditor();
     const StateHome home(parent);
     StartRecovery(home.Picture());
-    LeftButtonMode = EditCapturedColourMultiple;
-    fillWidth = fillHeight = StrokeSide;
-    const WindowHandle canvas = GetDlgItem(MainWindow, CanvasControlId);
     bool red = true;
-    for (auto _ : state) {
-        CurrentColour = red ? 0x0000FF : 0x00FF00;
-        SendMessage(canvas, WM_LBUTTONDOWN, 0, MAKELPARAM(500, 400));
-        SendMessage(canvas, WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
-        red = !red;
-    }
-    LeftButtonMode = MovePaper;
+    for (auto _ : state) BlockStroke(Canvas(), StrokeSide, StrokeSide, Alternate(red));
     EndRecovery();
 }
 BENCHMARK_CAPTURE(ProtectedPaintStep, tmpfs, Tmpfs())

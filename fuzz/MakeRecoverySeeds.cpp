@@ -1,14 +1,14 @@
 // Writes the recovery target's seeds into the folder given, with the program's own
 // encoder: files of a few pictures and steps, whole and cut short.
+#include "fuzz/FuzzSupport.h"
 #include "grid/RecoveryFile.h"
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 namespace {
 
 void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    WriteFileBytes(path, bytes.data(), bytes.size());
 }
 
 } // namespace

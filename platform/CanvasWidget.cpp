@@ -2,6 +2,7 @@
 #include "gfx/CanvasControl.h"
 #include "gfx/Drawing.h"
 #include "platform/Cursors.h"
+#include "platform/DialogLayout.h"
 #include "platform/VirtualKeys.h"
 #include "platform/WindowObject.h"
 #include <QBackingStore>
@@ -24,10 +25,6 @@ std::uintptr_t KeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifier
     if (modifiers & Qt::ControlModifier) state |= MK_CONTROL;
     return state;
 }
-
-// The smallest whole number not below v, where v is a whole number give or take what
-// floating point loses on the way.
-int RoundUp(double v) { return static_cast<int>(std::ceil(v - 1e-6)); }
 
 } // namespace
 

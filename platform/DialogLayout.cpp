@@ -1,5 +1,6 @@
 #include "platform/DialogLayout.h"
 #include <algorithm>
+#include <cmath>
 
 AxisStretch::AxisStretch(std::vector<std::pair<int, int>> spans, double unitsPerPixel)
     : unitsPerPixel_(unitsPerPixel) {
@@ -17,3 +18,5 @@ double AxisStretch::At(int position) const {
     for (const auto& [from, to] : spans_) covered += std::clamp(position, from, to) - from;
     return position + (unitsPerPixel_ - 1) * covered;
 }
+
+int RoundUp(double v) { return static_cast<int>(std::ceil(v - 1e-6)); }

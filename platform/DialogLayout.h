@@ -18,3 +18,7 @@ class AxisStretch {
     std::vector<std::pair<int, int>> spans_; // sorted, overlaps merged
     double unitsPerPixel_;
 };
+
+// The smallest whole number not below v, where v is a whole number give or take what
+// floating point loses on the way (a device pixel's edge computed from units and back).
+int RoundUp(double v);

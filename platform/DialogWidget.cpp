@@ -88,8 +88,7 @@ void DialogWidget::Relayout() {
     const double units = across.empty() ? 1.0 : scale / ratio;
     const AxisStretch x(across, units), y(down, units);
     client_->move(0, MenuHeight());
-    QSize client(static_cast<int>(std::ceil(x.At(clientWidth_) - 1e-6)),
-                 static_cast<int>(std::ceil(y.At(clientHeight_) - 1e-6)));
+    QSize client(RoundUp(x.At(clientWidth_)), RoundUp(y.At(clientHeight_)));
     for (const Placed& p : placed_) {
         if (!p.widget) continue;
         const QPoint at(static_cast<int>(std::lround(x.At(p.box.left()))),

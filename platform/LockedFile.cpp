@@ -1,4 +1,5 @@
 #include "platform/LockedFile.h"
+#include "platform/UserFolders.h"
 #include "platform/WriteAll.h"
 #include <algorithm>
 #include <cerrno>
@@ -12,14 +13,10 @@
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
-}
-
 // A new name or a removed one is on the disk only once its folder is.
 void SyncFolder(const std::string& path) {
-    const int fd = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string folder = FolderPart(path);
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     fsync(fd);
     close(fd);
@@ -54,7 +51,7 @@ LockedFile LockedFile::Create(const std::string& pathStart, const void* data, st
     // as the temporary one does, which another file of the folder may have taken already.
     constexpr int Attempts = 8;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
-        std::string temp = FolderOf(pathStart) + ".new-XXXXXX";
+        std::string temp = FolderPart(pathStart) + ".new-XXXXXX";
         LockedFile file;
         file.fd_ = mkostemp(temp.data(), O_CLOEXEC | O_APPEND);
         if (file.fd_ < 0) return file;

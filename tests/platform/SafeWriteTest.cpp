@@ -199,10 +199,10 @@ std::map<std::string, std::pair<mode_t, ino_t>> Entries(const std::string& folde
     return entries;
 }
 
-// Makes the entries of spec in folder: "a>b" a symbolic link a to b, "a|" a pipe, "a!" a
-// device (false where it cannot be made).
-bool Make(const std::string& folder, const std::string& spec) {
-    std::istringstream words(spec);
+// Makes the entries that layout names in folder: "a>b" a symbolic link a to b, "a|" a
+// pipe, "a!" a device (false where it cannot be made).
+bool Make(const std::string& folder, const std::string& layout) {
+    std::istringstream words(layout);
     for (std::string word; words >> word;) {
         const auto arrow = word.find('>');
         const std::string name = folder + word.substr(0, std::min(arrow, word.size() - 1));
